@@ -1,0 +1,19 @@
+// Text lines: the 8-bit (ANSI code page) line lists that carry the document,
+// the configuration script and Tidy's messages. Bytes are never re-encoded.
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace markwash {
+
+using TextLines = std::vector<std::string>;
+
+// Splits at CR LF, lone LF and lone CR; the text ends at its first NUL byte.
+// A final line end does not start another (empty) line.
+TextLines SplitLines(std::string_view text);
+
+// Joins with CR LF after every line, the last one included.
+std::string JoinLines(const TextLines& lines);
+
+}  // namespace markwash
