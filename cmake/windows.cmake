@@ -1,2 +1,46 @@
 # Windows side (cross build): the plug-in library, the host stand-in and the
-# end-to-end test programs.
+# end-to-end test programs. Everything links its runtime statically, so the
+# library imports nothing but Windows system DLLs.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+set(MARKWASH_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX UNICODE _UNICODE _WIN32_WINNT=0x0600 WINVER=0x0600)
+target_compile_options(markwash_core PRIVATE -Wall -Wextra)
+
+file(GLOB_RECURSE MARKWASH_WIN32_SOURCES CONFIGURE_DEPENDS src/win32/*.cpp)
+add_library(markwash_win32 STATIC ${MARKWASH_WIN32_SOURCES})
+target_link_libraries(markwash_win32 PUBLIC markwash_core
+  comctl32 comdlg32 shell32 ole32 gdi32 user32 kernel32 winspool uuid)
+target_compile_options(markwash_win32 PRIVATE -Wall -Wextra)
+
+add_library(Markwash SHARED src/win32/plugin/markwash.def src/win32/plugin/markwash.rc)
+set_target_properties(Markwash PROPERTIES PREFIX "" OUTPUT_NAME Markwash)
+# Whole archive: the exports and DllMain live in the static library.
+target_link_libraries(Markwash PRIVATE -Wl,--whole-archive markwash_win32 -Wl,--no-whole-archive
+  markwash_core comctl32 comdlg32 shell32 ole32 gdi32 user32 kernel32 winspool uuid)
+target_link_options(Markwash PRIVATE ${MARKWASH_STATIC_RUNTIME} -Wl,--enable-stdcall-fixup)
+
+file(GLOB MARKWASH_HOST_SOURCES CONFIGURE_DEPENDS host/*.cpp)
+add_executable(markwash-host ${MARKWASH_HOST_SOURCES})
+target_link_options(markwash-host PRIVATE ${MARKWASH_STATIC_RUNTIME})
+target_link_libraries(markwash-host PRIVATE user32 kernel32)
+
+# GoogleTest, built from Debian's sources with the cross compiler.
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+file(GLOB MARKWASH_RIG_SOURCES CONFIGURE_DEPENDS tests/e2e/rig/*.cpp)
+add_library(markwash_rig STATIC ${MARKWASH_RIG_SOURCES})
+target_include_directories(markwash_rig PUBLIC tests/e2e src)
+target_link_libraries(markwash_rig PUBLIC gtest user32 gdi32 kernel32 shell32 comctl32)
+
+file(GLOB MARKWASH_E2E_TESTS CONFIGURE_DEPENDS tests/e2e/*_test.cpp)
+foreach(test_source ${MARKWASH_E2E_TESTS})
+  get_filename_component(test_name ${test_source} NAME_WE)
+  add_executable(${test_name} ${test_source})
+  target_link_libraries(${test_name} PRIVATE markwash_rig gtest_main)
+  target_link_options(${test_name} PRIVATE ${MARKWASH_STATIC_RUNTIME})
+  add_dependencies(${test_name} Markwash markwash-host)
+endforeach()

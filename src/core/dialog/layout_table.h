@@ -1,0 +1,75 @@
+// The dialog's structure as data: every window with its kind, parent,
+// docking, rectangle (pixels at 96 dpi) and caption. The Win32 shell creates
+// the windows from this table and one docking engine keeps them arranged.
+#pragma once
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "core/dialog/docking.h"
+
+namespace markwash {
+
+enum class ControlKind {
+  Panel,        // plain container
+  GroupBox,     // container with a framed caption
+  PageControl,  // tab control holding TabSheets
+  TabSheet,
+  Splitter,
+  Bevel,        // a horizontal line at the bottom of its area
+  Button,
+  CheckBox,
+  DropDownList,
+  EditableCombo,
+  Edit,
+  NumericEdit,
+  UpDown,
+  Label,
+  LinkLabel,
+  Memo,
+};
+
+// Style details that are not implied by the kind.
+enum ControlFlag : std::uint32_t {
+  kDisabled = 1u << 0,
+  kDefaultButton = 1u << 1,
+  kReadOnly = 1u << 2,
+  kWordWrap = 1u << 3,      // memo wraps long lines at its width
+  kWantReturn = 1u << 4,    // Enter starts a new line instead of pressing the default button
+  kFixedFont = 1u << 5,     // "Courier New" 8 pt
+  kPageBackground = 1u << 6,
+  kBold = 1u << 7,
+  kCentered = 1u << 8,      // text centred horizontally
+  kVCentered = 1u << 9,     // text centred vertically
+  kHandCursor = 1u << 10,
+  kPathEllipsis = 1u << 11,
+  kChecked = 1u << 12,
+  kTooltipColors = 1u << 13,
+  kLinkFont = 1u << 14,     // navy, underlined
+  kTitleFont = 1u << 15,    // 19 px bold
+  kLoweredBevel = 1u << 16,
+  kEndEllipsis = 1u << 17,
+};
+
+struct ControlSpec {
+  std::string_view name;
+  ControlKind kind;
+  std::string_view parent;  // "MarkwashForm" for the window's own children
+  Dock dock;
+  Rect rect;
+  std::string_view caption;  // UTF-8, "&" marks the accelerator letter
+  std::uint32_t flags = 0;
+  std::string_view buddy = {};  // for an up-down: its edit
+};
+
+inline constexpr std::string_view kFormName = "MarkwashForm";
+inline constexpr std::string_view kFormCaption = "Markwash Plugin";
+inline constexpr int kFormWidth = 593;
+inline constexpr int kFormHeight = 470;
+
+// The windows in creation order: a parent always comes before its children,
+// and the children of one parent in their docking order.
+const std::vector<ControlSpec>& DialogLayout();
+const ControlSpec* FindControlSpec(std::string_view name);
+
+}  // namespace markwash

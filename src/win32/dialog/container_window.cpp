@@ -1,0 +1,67 @@
+#include "win32/dialog/container_window.h"
+
+#include <commctrl.h>
+
+#include "win32/plugin/module.h"
+
+namespace markwash::win32 {
+namespace {
+
+// Messages a child sends to its parent that the dialog must see.
+bool IsForwarded(UINT message) {
+  switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+    case DM_GETDEFID:
+      return true;
+    default:
+      return false;
+  }
+}
+
+LRESULT Forward(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND dialog = ::GetAncestor(window, GA_ROOT);
+  LRESULT result = ::SendMessageW(dialog, message, wParam, lParam);
+  // A dialog procedure puts its real answer into DWLP_MSGRESULT.
+  if (message == WM_NOTIFY || message == DM_GETDEFID) result = ::GetWindowLongPtrW(dialog, DWLP_MSGRESULT);
+  return result;
+}
+
+LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (IsForwarded(message)) return Forward(window, message, wParam, lParam);
+  if (message == WM_ERASEBKGND) {
+    RECT r;
+    ::GetClientRect(window, &r);
+    ::FillRect(reinterpret_cast<HDC>(wParam), &r, ::GetSysColorBrush(COLOR_BTNFACE));
+    return 1;
+  }
+  return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK ForwardingSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                        DWORD_PTR) {
+  if (IsForwarded(message)) return Forward(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) ::RemoveWindowSubclass(window, ForwardingSubclassProc, 1);
+  return ::DefSubclassProc(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void RegisterContainerClass() {
+  WNDCLASSEXW wc{};
+  wc.lpfnWndProc = ContainerProc;
+  wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  wc.lpszClassName = kContainerClass;
+  RegisterLibraryClass(wc);
+}
+
+void ForwardNotificationsOf(HWND window) { ::SetWindowSubclass(window, ForwardingSubclassProc, 1, 0); }
+
+}  // namespace markwash::win32

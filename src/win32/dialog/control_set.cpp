@@ -1,0 +1,193 @@
+#include "win32/dialog/control_set.h"
+
+#include <commctrl.h>
+
+#include "core/common/error.h"
+#include "win32/common/text_encoding.h"
+#include "win32/dialog/container_window.h"
+#include "win32/plugin/module.h"
+
+namespace markwash::win32 {
+namespace {
+
+UniqueFont MakeFont(const wchar_t* face, int weight) {
+  return UniqueFont(::CreateFontW(-11, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face));
+}
+
+struct WindowStyle {
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+WindowStyle StyleFor(const ControlSpec& spec) {
+  const DWORD base = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+  const std::uint32_t f = spec.flags;
+  switch (spec.kind) {
+    case ControlKind::Panel:
+    case ControlKind::TabSheet:
+      return {kContainerClass, base | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+    case ControlKind::GroupBox:
+      return {WC_BUTTONW, base | BS_GROUPBOX, WS_EX_CONTROLPARENT};
+    case ControlKind::PageControl:
+      return {WC_TABCONTROLW, base | WS_CLIPCHILDREN | WS_TABSTOP, WS_EX_CONTROLPARENT};
+    case ControlKind::Button:
+      return {WC_BUTTONW, base | WS_TABSTOP | ((f & kDefaultButton) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0};
+    case ControlKind::CheckBox:
+      return {WC_BUTTONW, base | WS_TABSTOP | BS_AUTOCHECKBOX, 0};
+    case ControlKind::DropDownList:
+      return {WC_COMBOBOXW, base | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
+    case ControlKind::EditableCombo:
+      return {WC_COMBOBOXW, base | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0};
+    case ControlKind::Edit:
+      return {WC_EDITW, base | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::Memo: {
+      DWORD style = base | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL;
+      if (!(f & kWordWrap)) style |= ES_AUTOHSCROLL;
+      if (f & kReadOnly) style |= ES_READONLY;
+      if (f & kWantReturn) style |= ES_WANTRETURN;
+      return {WC_EDITW, style, WS_EX_CLIENTEDGE};
+    }
+    case ControlKind::Label: {
+      DWORD style = base | ((f & kCentered) ? SS_CENTER : SS_LEFT);
+      if (f & kVCentered) style |= SS_CENTERIMAGE;
+      return {WC_STATICW, style, 0};
+    }
+    default:
+      throw Error("The layout names a kind of control that the dialog cannot create: " + std::string(spec.name));
+  }
+}
+
+}  // namespace
+
+ControlSet::ControlSet()
+    : normalFont_(MakeFont(L"MS Sans Serif", FW_NORMAL)),
+      boldFont_(MakeFont(L"MS Sans Serif", FW_BOLD)),
+      fixedFont_(MakeFont(L"Courier New", FW_NORMAL)) {}
+
+void ControlSet::Create(HWND form) {
+  form_ = form;
+  RegisterContainerClass();
+  const auto& layout = DialogLayout();
+  entries_.reserve(layout.size());
+  for (size_t i = 0; i < layout.size(); ++i) {
+    const ControlSpec& spec = layout[i];
+    HWND parent = spec.parent == kFormName ? form : Get(spec.parent);
+    HWND window = CreateWindowFor(spec, parent, kFirstControlId + static_cast<int>(i));
+    byName_.emplace(spec.name, entries_.size());
+    entries_.push_back({&spec, window, spec.rect});
+  }
+  Arrange();
+}
+
+HWND ControlSet::CreateWindowFor(const ControlSpec& spec, HWND parent, int id) {
+  const WindowStyle ws = StyleFor(spec);
+  DWORD style = ws.style;
+  if (spec.flags & kDisabled) style |= WS_DISABLED;
+  // Tab sheets are shown one at a time by the page control.
+  if (spec.kind == ControlKind::TabSheet) style &= ~WS_VISIBLE;
+  const std::wstring caption = Utf8ToWide(spec.caption);
+  HWND window = ::CreateWindowExW(ws.exStyle, ws.className, caption.c_str(), style, spec.rect.left, spec.rect.top,
+                                  spec.rect.width, spec.rect.height, parent,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleInstance(), nullptr);
+  if (!window) throw Error("Cannot create the window " + std::string(spec.name));
+  ::SetPropW(window, kControlNameProperty, reinterpret_cast<HANDLE>(const_cast<char*>(spec.name.data())));
+  ::SendMessageW(window, WM_SETFONT,
+                 reinterpret_cast<WPARAM>((spec.flags & kFixedFont) ? FixedFont()
+                                          : (spec.flags & kBold)    ? BoldFont()
+                                                                    : NormalFont()),
+                 FALSE);
+  if (spec.kind == ControlKind::GroupBox) ForwardNotificationsOf(window);
+  if (spec.kind == ControlKind::TabSheet) {
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    std::wstring text = caption;
+    item.pszText = text.data();
+    const int count = static_cast<int>(::SendMessageW(parent, TCM_GETITEMCOUNT, 0, 0));
+    ::SendMessageW(parent, TCM_INSERTITEMW, count, reinterpret_cast<LPARAM>(&item));
+  }
+  if (spec.flags & kChecked) ::SendMessageW(window, BM_SETCHECK, BST_CHECKED, 0);
+  return window;
+}
+
+HWND ControlSet::Find(std::string_view name) const {
+  const Entry* e = EntryOf(name);
+  return e ? e->window : nullptr;
+}
+
+HWND ControlSet::Get(std::string_view name) const {
+  if (name == kFormName) return form_;
+  HWND window = Find(name);
+  if (!window) throw Error("The dialog has no control named " + std::string(name));
+  return window;
+}
+
+std::string_view ControlSet::NameOf(int id) const {
+  const int index = id - kFirstControlId;
+  if (index < 0 || index >= static_cast<int>(entries_.size())) return {};
+  return entries_[static_cast<size_t>(index)].spec->name;
+}
+
+int ControlSet::IdOf(std::string_view name) const {
+  auto it = byName_.find(name);
+  return it == byName_.end() ? 0 : kFirstControlId + static_cast<int>(it->second);
+}
+
+int ControlSet::DockedWidth(std::string_view name) const {
+  const Entry* e = EntryOf(name);
+  return e ? e->docked.width : 0;
+}
+
+void ControlSet::SetDockedWidth(std::string_view name, int width) {
+  if (Entry* e = EntryOf(name)) e->docked.width = width;
+}
+
+ControlSet::Entry* ControlSet::EntryOf(std::string_view name) {
+  auto it = byName_.find(name);
+  return it == byName_.end() ? nullptr : &entries_[it->second];
+}
+
+const ControlSet::Entry* ControlSet::EntryOf(std::string_view name) const {
+  auto it = byName_.find(name);
+  return it == byName_.end() ? nullptr : &entries_[it->second];
+}
+
+void ControlSet::Arrange() {
+  ArrangeChildrenOf(kFormName, form_);
+  for (const Entry& e : entries_) ArrangeChildrenOf(e.spec->name, e.window);
+}
+
+void ControlSet::ArrangeChildrenOf(std::string_view parentName, HWND parent) {
+  std::vector<Entry*> children;
+  std::vector<DockItem> items;
+  for (Entry& e : entries_) {
+    if (e.spec->parent != parentName || e.spec->dock == Dock::None) continue;
+    children.push_back(&e);
+    items.push_back({e.spec->dock, e.docked});
+  }
+  if (items.empty()) return;
+  RECT client;
+  ::GetClientRect(parent, &client);
+  const ControlSpec* parentSpec = FindControlSpec(parentName);
+  if (parentSpec && parentSpec->kind == ControlKind::PageControl) {
+    ::SendMessageW(parent, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&client));
+  } else if (parentSpec && parentSpec->kind == ControlKind::GroupBox) {
+    // The frame and the caption line take this much of a group box.
+    client.top += 15;
+    ::InflateRect(&client, -2, 0);
+    client.bottom -= 2;
+  }
+  ArrangeDocked({client.left, client.top, client.right - client.left, client.bottom - client.top}, items);
+  HDWP batch = ::BeginDeferWindowPos(static_cast<int>(items.size()));
+  for (size_t i = 0; i < items.size(); ++i) {
+    children[i]->docked = items[i].rect;
+    const Rect& r = items[i].rect;
+    if (batch)
+      batch = ::DeferWindowPos(batch, children[i]->window, nullptr, r.left, r.top, r.width, r.height,
+                               SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  if (batch) ::EndDeferWindowPos(batch);
+}
+
+}  // namespace markwash::win32

@@ -1,0 +1,53 @@
+// The dialog's windows, created from the layout table and kept arranged by
+// the docking engine. Each window carries its name as a window property, so
+// tests and tools can find it by the name the layout gives it.
+#pragma once
+#include <windows.h>
+
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "core/dialog/layout_table.h"
+#include "win32/common/unique_handle.h"
+
+namespace markwash::win32 {
+
+inline constexpr wchar_t kControlNameProperty[] = L"MarkwashName";
+inline constexpr int kFirstControlId = 1000;
+
+class ControlSet {
+ public:
+  ControlSet();
+  void Create(HWND form);
+  HWND Get(std::string_view name) const;  // raises an error for an unknown name
+  HWND Find(std::string_view name) const;  // nullptr for an unknown name
+  std::string_view NameOf(int id) const;   // empty for an unknown id
+  int IdOf(std::string_view name) const;
+  // Docked width of a left- or right-docked container (the splitters set it).
+  int DockedWidth(std::string_view name) const;
+  void SetDockedWidth(std::string_view name, int width);
+  // Lays out every container's docked children for the current window size.
+  void Arrange();
+  HFONT NormalFont() const { return normalFont_.get(); }
+  HFONT BoldFont() const { return boldFont_.get(); }
+  HFONT FixedFont() const { return fixedFont_.get(); }
+
+ private:
+  struct Entry {
+    const ControlSpec* spec;
+    HWND window;
+    Rect docked;  // current size of a docked container
+  };
+  HWND CreateWindowFor(const ControlSpec& spec, HWND parent, int id);
+  void ArrangeChildrenOf(std::string_view parentName, HWND parent);
+  Entry* EntryOf(std::string_view name);
+  const Entry* EntryOf(std::string_view name) const;
+
+  HWND form_ = nullptr;
+  std::vector<Entry> entries_;
+  std::unordered_map<std::string_view, size_t> byName_;
+  UniqueFont normalFont_, boldFont_, fixedFont_;
+};
+
+}  // namespace markwash::win32

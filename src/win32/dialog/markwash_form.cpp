@@ -1,0 +1,207 @@
+#include "win32/dialog/markwash_form.h"
+
+#include <commctrl.h>
+
+#include <exception>
+
+#include "core/common/error.h"
+#include "win32/common/system_error.h"
+#include "win32/common/text_encoding.h"
+#include "win32/plugin/module.h"
+
+namespace markwash::win32 {
+namespace {
+
+// An empty in-memory dialog template: the controls come from the layout.
+struct alignas(4) EmptyDialogTemplate {
+  DLGTEMPLATE header;
+  WORD menu = 0;
+  WORD windowClass = 0;
+  WCHAR title[16] = L"Markwash Plugin";
+};
+
+constexpr DWORD kFormStyle =
+    WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
+
+struct DisabledWindows {
+  HWND except;
+  std::vector<HWND> windows;
+};
+
+BOOL CALLBACK DisableThreadWindow(HWND window, LPARAM param) {
+  auto* disabled = reinterpret_cast<DisabledWindows*>(param);
+  if (window != disabled->except && ::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
+    ::EnableWindow(window, FALSE);
+    disabled->windows.push_back(window);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+TMarkwashForm::TMarkwashForm() {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  ::InitCommonControlsEx(&icc);
+  EmptyDialogTemplate dialogTemplate{};
+  dialogTemplate.header.style = kFormStyle;
+  window_ = ::CreateDialogIndirectParamW(ModuleInstance(), &dialogTemplate.header, ::GetActiveWindow(), DialogProc,
+                                         reinterpret_cast<LPARAM>(this));
+  if (!window_) RaiseLastSystemError();
+  try {
+    ::SetWindowTextW(window_, Utf8ToWide(kFormCaption).c_str());
+    ::SetWindowPos(window_, nullptr, 0, 0, kFormWidth, kFormHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    controls_.Create(window_);
+    WireEvents();
+    ActivatePage(0);
+    FormCreate();
+  } catch (...) {
+    ::DestroyWindow(window_);
+    throw;
+  }
+}
+
+TMarkwashForm::~TMarkwashForm() {
+  Dispatch(&TMarkwashForm::FormDestroy);
+  ::DestroyWindow(window_);
+}
+
+void TMarkwashForm::WireEvents() {
+  clickHandlers_ = {
+      {"bOK", &TMarkwashForm::bOKClick},
+      {"bCancel", &TMarkwashForm::bCancelClick},
+  };
+}
+
+int TMarkwashForm::ShowModal() {
+  // Centred on the primary screen.
+  RECT r;
+  ::GetWindowRect(window_, &r);
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  ::SetWindowPos(window_, nullptr, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  DisabledWindows disabled{window_, {}};
+  ::EnumThreadWindows(::GetCurrentThreadId(), DisableThreadWindow, reinterpret_cast<LPARAM>(&disabled));
+  shown_ = true;
+  modalResult_ = kModalNone;
+  ::ShowWindow(window_, SW_SHOWNORMAL);
+  ::SetForegroundWindow(window_);
+  MSG msg;
+  while (modalResult_ == kModalNone) {
+    const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) {  // the host is quitting: pass the request on and cancel
+      ::PostQuitMessage(static_cast<int>(msg.wParam));
+      modalResult_ = kModalCancel;
+      break;
+    }
+    if (got == -1) {
+      modalResult_ = kModalCancel;
+      break;
+    }
+    if (!::IsDialogMessageW(window_, &msg)) {
+      ::TranslateMessage(&msg);
+      ::DispatchMessageW(&msg);
+    }
+  }
+  // Enable the host before hiding, so that activation goes back to it.
+  for (HWND w : disabled.windows)
+    if (::IsWindow(w)) ::EnableWindow(w, TRUE);
+  ::ShowWindow(window_, SW_HIDE);
+  return modalResult_;
+}
+
+std::string TMarkwashForm::ResultText() const {
+  std::string output = JoinLines(OutputLines);
+  return output.empty() ? JoinLines(InputLines) : output;
+}
+
+INT_PTR CALLBACK TMarkwashForm::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    ::SetWindowLongPtrW(window, DWLP_USER, lParam);
+    return FALSE;
+  }
+  auto* form = reinterpret_cast<TMarkwashForm*>(::GetWindowLongPtrW(window, DWLP_USER));
+  if (!form) return FALSE;
+  try {
+    return form->HandleMessage(message, wParam, lParam);
+  } catch (const std::exception& e) {
+    form->ShowError(e.what());
+  } catch (...) {
+    form->ShowError("Unknown error");
+  }
+  return TRUE;
+}
+
+INT_PTR TMarkwashForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE:
+      if (!controls_.Find("Pages")) return FALSE;  // still being built
+      controls_.Arrange();
+      return TRUE;
+    case WM_GETMINMAXINFO: {
+      auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+      info->ptMinTrackSize = {kFormWidth, kFormHeight};
+      return TRUE;
+    }
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return TRUE;
+    case WM_NOTIFY:
+      OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+      return TRUE;
+    case DM_GETDEFID:
+      ::SetWindowLongPtrW(window_, DWLP_MSGRESULT, MAKELONG(controls_.IdOf("bRunTidy"), DC_HASDEFID));
+      return TRUE;
+    case WM_CLOSE:
+      EndModal(kModalCancel);
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+void TMarkwashForm::Dispatch(Handler handler) {
+  try {
+    (this->*handler)();
+  } catch (const std::exception& e) {
+    ShowError(e.what());
+  } catch (...) {
+    ShowError("Unknown error");
+  }
+}
+
+void TMarkwashForm::ShowError(const std::string& text) {
+  ::MessageBoxW(window_, AnsiToWide(text).c_str(), Utf8ToWide(kFormCaption).c_str(), MB_OK | MB_ICONERROR);
+}
+
+void TMarkwashForm::OnCommand(int id, int code) {
+  const std::string_view name = controls_.NameOf(id);
+  if (name.empty()) return;  // IDOK/IDCANCEL from Enter and Esc: no button is bound to Esc
+  if (code == BN_CLICKED) {
+    auto it = clickHandlers_.find(name);
+    if (it != clickHandlers_.end()) Dispatch(it->second);
+  }
+}
+
+void TMarkwashForm::OnNotify(const NMHDR& header) {
+  if (header.hwndFrom != controls_.Find("Pages")) return;
+  if (header.code == TCN_SELCHANGING) {
+    ::SetWindowLongPtrW(window_, DWLP_MSGRESULT, FALSE);  // never prevents the change
+  } else if (header.code == TCN_SELCHANGE) {
+    ActivatePage(static_cast<int>(::SendMessageW(header.hwndFrom, TCM_GETCURSEL, 0, 0)));
+  }
+}
+
+void TMarkwashForm::ActivatePage(int index) {
+  HWND pages = controls_.Get("Pages");
+  ::SendMessageW(pages, TCM_SETCURSEL, index, 0);
+  static constexpr std::string_view kSheets[] = {"tsOptions", "tsError", "tsOut", "tsCfg", "TabSheet1"};
+  for (int i = 0; i < 5; ++i) ::ShowWindow(controls_.Get(kSheets[i]), i == index ? SW_SHOW : SW_HIDE);
+}
+
+std::string_view TMarkwashForm::ActivePageName() const {
+  static constexpr std::string_view kSheets[] = {"tsOptions", "tsError", "tsOut", "tsCfg", "TabSheet1"};
+  const auto index = ::SendMessageW(controls_.Get("Pages"), TCM_GETCURSEL, 0, 0);
+  return index >= 0 && index < 5 ? kSheets[index] : std::string_view{};
+}
+
+}  // namespace markwash::win32

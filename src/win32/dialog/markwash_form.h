@@ -1,0 +1,72 @@
+// TMarkwashForm: the plug-in's one modal dialog. It is a real dialog window
+// (the dialog manager gives keyboard navigation and the default button) with
+// a message loop of its own that keeps the host's windows disabled while it
+// is open. Every event reaches a handler named after control and event; an
+// error raised in a handler is shown in an error box and the dialog goes on.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "core/common/text_lines.h"
+#include "core/common/wait_cursor.h"
+#include "win32/dialog/control_set.h"
+#include "win32/dialog/screen_cursor.h"
+
+namespace markwash::win32 {
+
+enum ModalResult { kModalNone = 0, kModalOk = 1, kModalCancel = 2 };
+
+class TMarkwashForm {
+ public:
+  TMarkwashForm();
+  ~TMarkwashForm();
+  TMarkwashForm(const TMarkwashForm&) = delete;
+  TMarkwashForm& operator=(const TMarkwashForm&) = delete;
+
+  void SetInputText(std::string_view text) { InputLines = SplitLines(text); }
+  int ShowModal();
+  // The text handed back on OK: the output of the last run, else the input.
+  std::string ResultText() const;
+
+  HWND handle() const { return window_; }
+  HWND Control(std::string_view name) const { return controls_.Get(name); }
+
+  TextLines InputLines;
+  TextLines OutputLines;
+  std::string DefaultOptionFileName;
+  bool DefaultsLoaded = false;
+
+ private:
+  using Handler = void (TMarkwashForm::*)();
+  static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void Dispatch(Handler handler);
+  void ShowError(const std::string& text);
+  void OnCommand(int id, int code);
+  void OnNotify(const NMHDR& header);
+  void WireEvents();
+  void EndModal(int result) { modalResult_ = result; }
+  void ActivatePage(int index);
+  std::string_view ActivePageName() const;
+
+  // Event handlers.
+  void FormCreate();
+  void FormDestroy();
+  void bOKClick() { EndModal(kModalOk); }
+  void bCancelClick() { EndModal(kModalCancel); }
+
+  HWND window_ = nullptr;
+  ControlSet controls_;
+  ScreenCursor screenCursor_;
+  WaitCursor waitCursor_{screenCursor_};
+  std::string placementFileName_;
+  int modalResult_ = kModalNone;
+  bool shown_ = false;
+  std::unordered_map<std::string_view, Handler> clickHandlers_;
+};
+
+}  // namespace markwash::win32

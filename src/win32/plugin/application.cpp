@@ -1,0 +1,10 @@
+#include "win32/plugin/application.h"
+
+namespace markwash::win32 {
+
+Application& TheApplication() {
+  static Application application;
+  return application;
+}
+
+}  // namespace markwash::win32

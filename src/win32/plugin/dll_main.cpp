@@ -1,0 +1,29 @@
+// Library load and unload.
+#include <objbase.h>
+#include <windows.h>
+
+#include "win32/plugin/module.h"
+#include "win32/plugin/plugin_state.h"
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
+  using namespace markwash::win32;
+  switch (reason) {
+    case DLL_PROCESS_ATTACH:
+      SetModuleInstance(instance);
+      ::DisableThreadLibraryCalls(instance);
+      ::CoInitialize(nullptr);
+      break;
+    case DLL_PROCESS_DETACH:
+      ReleaseRetainedResult();
+      // At process exit (reserved != null) the system cleans up; COM and the
+      // window classes are only released on a real unload.
+      if (reserved == nullptr) {
+        UnregisterLibraryClasses();
+        ::CoUninitialize();
+      }
+      break;
+    default:
+      break;
+  }
+  return TRUE;
+}

@@ -1,0 +1,440 @@
+#include "rig/rig.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <shellapi.h>
+
+#include <atomic>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "rig/png_writer.h"
+
+namespace rig {
+namespace {
+
+std::wstring Convert(UINT codePage, const std::string& text) {
+  if (text.empty()) return {};
+  int n = ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(n), L'\0');
+  ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+  return wide;
+}
+
+std::string Convert(UINT codePage, const std::wstring& text) {
+  if (text.empty()) return {};
+  int n = ::WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                nullptr);
+  std::string bytes(static_cast<size_t>(n), '\0');
+  ::WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), bytes.data(), n, nullptr, nullptr);
+  return bytes;
+}
+
+void DeleteTree(const std::wstring& folder) {
+  std::wstring from = folder;
+  if (!from.empty() && from.back() == L'\\') from.pop_back();
+  from.push_back(L'\0');  // the list ends with two NULs
+  SHFILEOPSTRUCTW op{};
+  op.wFunc = FO_DELETE;
+  op.pFrom = from.c_str();
+  op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+  ::SHFileOperationW(&op);
+}
+
+void CreateFolders(const std::wstring& folder) {
+  for (size_t pos = folder.find(L'\\', 3); pos != std::wstring::npos; pos = folder.find(L'\\', pos + 1))
+    ::CreateDirectoryW(folder.substr(0, pos).c_str(), nullptr);
+}
+
+struct TopWindowQuery {
+  const std::wstring* title;
+  const wchar_t* className;
+  HWND found;
+};
+
+BOOL CALLBACK MatchTopWindow(HWND window, LPARAM param) {
+  auto* q = reinterpret_cast<TopWindowQuery*>(param);
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(window, &pid);
+  if (pid != ::GetCurrentProcessId() || !::IsWindowVisible(window)) return TRUE;
+  if (q->title && WindowText(window) != *q->title) return TRUE;
+  if (q->className && ClassName(window) != q->className) return TRUE;
+  q->found = window;
+  return FALSE;
+}
+
+struct BoxQuery {
+  const std::wstring* part;
+  HWND found;
+};
+
+BOOL CALLBACK MatchMessageBox(HWND window, LPARAM param) {
+  auto* q = reinterpret_cast<BoxQuery*>(param);
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(window, &pid);
+  if (pid != ::GetCurrentProcessId() || !::IsWindowVisible(window) || ClassName(window) != L"#32770") return TRUE;
+  HWND text = ::GetDlgItem(window, 0xFFFF);  // the message text of a message box
+  if (!text) return TRUE;
+  if (q->part && WindowText(text).find(*q->part) == std::wstring::npos) return TRUE;
+  q->found = window;
+  return FALSE;
+}
+
+struct NameQuery {
+  const std::string* name;
+  HWND found;
+};
+
+BOOL CALLBACK MatchName(HWND window, LPARAM param) {
+  auto* q = reinterpret_cast<NameQuery*>(param);
+  if (ControlName(window) == *q->name) {
+    q->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+struct CaptionQuery {
+  const std::wstring* caption;
+  const wchar_t* className;
+  HWND found;
+};
+
+BOOL CALLBACK MatchCaption(HWND window, LPARAM param) {
+  auto* q = reinterpret_cast<CaptionQuery*>(param);
+  if (WindowText(window) == *q->caption && (!q->className || ClassName(window) == q->className)) {
+    q->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// A hidden window of the main thread: a message posted to it is handled only
+// after every message posted to that thread before it.
+constexpr wchar_t kMarkerClass[] = L"MarkwashRigMarker";
+std::atomic<long> g_markerSeen{0};
+std::atomic<long> g_markerPosted{0};
+HWND g_marker = nullptr;
+
+LRESULT CALLBACK MarkerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_APP) {
+    g_markerSeen = static_cast<long>(wParam);
+    return 0;
+  }
+  return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+HWND CreateMarker() {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = MarkerProc;
+  wc.hInstance = ::GetModuleHandleW(nullptr);
+  wc.lpszClassName = kMarkerClass;
+  ::RegisterClassW(&wc);
+  return ::CreateWindowW(kMarkerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+}
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD limitMs) {
+  const DWORD start = ::GetTickCount();
+  for (;;) {
+    if (condition()) return true;
+    if (::GetTickCount() - start > limitMs) return false;
+    ::Sleep(20);
+  }
+}
+
+std::wstring Widen(const std::string& utf8) { return Convert(CP_UTF8, utf8); }
+std::string Narrow(const std::wstring& wide) { return Convert(CP_UTF8, wide); }
+std::string ToAnsi(const std::wstring& wide) { return Convert(CP_ACP, wide); }
+std::wstring FromAnsi(const std::string& ansi) { return Convert(CP_ACP, ansi); }
+
+std::wstring ProgramFolder() {
+  wchar_t buffer[MAX_PATH];
+  DWORD n = ::GetModuleFileNameW(nullptr, buffer, MAX_PATH);
+  std::wstring path(buffer, n);
+  return path.substr(0, path.find_last_of(L'\\') + 1);
+}
+
+std::wstring BuiltTidyPath() {
+  wchar_t buffer[MAX_PATH];
+  DWORD n = ::GetEnvironmentVariableW(L"MARKWASH_TIDY", buffer, MAX_PATH);
+  if (n > 0 && n < MAX_PATH) return std::wstring(buffer, n);
+  return ProgramFolder() + L"..\\..\\..\\tidy\\Tidy.exe";
+}
+
+bool FileExists(const std::wstring& path) {
+  DWORD attributes = ::GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string ReadFileBytes(const std::wstring& path) {
+  std::ifstream in(path.c_str(), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+  std::ofstream out(path.c_str(), std::ios::binary);
+  out << bytes;
+}
+
+std::vector<std::wstring> ListFolder(const std::wstring& folder) {
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW data;
+  HANDLE find = ::FindFirstFileW((folder + L"*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return names;
+  do {
+    std::wstring name = data.cFileName;
+    if (name != L"." && name != L"..") names.push_back(name);
+  } while (::FindNextFileW(find, &data));
+  ::FindClose(find);
+  return names;
+}
+
+PluginFolder::PluginFolder(const std::string& testName) {
+  folder_ = ProgramFolder() + L"work\\" + Widen(testName) + L"\\";
+  temp_ = folder_ + L"temp\\";
+  DeleteTree(folder_);
+  CreateFolders(temp_);
+  const std::wstring dll = folder_ + L"Markwash.dll";
+  if (!::CopyFileW((ProgramFolder() + L"Markwash.dll").c_str(), dll.c_str(), FALSE))
+    ADD_FAILURE() << "cannot copy Markwash.dll into " << Narrow(folder_);
+  ::SetEnvironmentVariableW(L"TMP", temp_.c_str());
+  ::SetEnvironmentVariableW(L"TEMP", temp_.c_str());
+  library_ = ::LoadLibraryW(dll.c_str());
+  if (!library_) {
+    ADD_FAILURE() << "cannot load " << Narrow(dll) << ", error " << ::GetLastError();
+    return;
+  }
+  exports_.interfaceVersion =
+      reinterpret_cast<int(WINAPI*)()>(::GetProcAddress(library_, "pluginInterfaceVersion"));
+  exports_.resultKind = reinterpret_cast<int(WINAPI*)()>(::GetProcAddress(library_, "pluginRueckgabetyp"));
+  exports_.start =
+      reinterpret_cast<const char*(WINAPI*)(const char*, int, int)>(::GetProcAddress(library_, "pluginStart"));
+}
+
+PluginFolder::~PluginFolder() { Unload(); }
+
+void PluginFolder::Unload() {
+  if (library_) ::FreeLibrary(library_);
+  library_ = nullptr;
+}
+
+void PluginFolder::CopyTidyHere(const std::wstring& name) const {
+  if (!::CopyFileW(BuiltTidyPath().c_str(), (folder_ + name).c_str(), FALSE))
+    ADD_FAILURE() << "cannot copy " << Narrow(BuiltTidyPath());
+}
+
+StartResult RunDialog(const PluginFolder& plugin, const char* text, const std::function<void(Dialog&)>& script) {
+  StartResult result;
+  if (!plugin.exports().start) {
+    ADD_FAILURE() << "the plug-in is not loaded";
+    return result;
+  }
+  if (!g_marker) g_marker = CreateMarker();
+  HANDLE returned = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  struct Job {
+    const std::function<void(Dialog&)>* script;
+    HANDLE returned;
+  } job{&script, returned};
+  HANDLE driver = ::CreateThread(
+      nullptr, 0,
+      [](LPVOID param) -> DWORD {
+        auto* job = static_cast<Job*>(param);
+        HWND window = WaitForTopWindow(L"Markwash Plugin", L"#32770");
+        if (window) {
+          Dialog dialog(window);
+          (*job->script)(dialog);
+        } else {
+          ADD_FAILURE() << "the dialog did not appear";
+        }
+        // Close whatever is still open, so that pluginStart comes back.
+        for (int round = 0; round < 20 && ::WaitForSingleObject(job->returned, 0) == WAIT_TIMEOUT; ++round) {
+          if (HWND box = OpenMessageBox()) {
+            ::PostMessageW(box, WM_CLOSE, 0, 0);
+            AnswerMessageBox(box, IDCANCEL);
+            AnswerMessageBox(box, IDNO);
+            AnswerMessageBox(box, IDOK);
+          } else if (HWND open = FindTopWindow(L"Markwash Plugin", L"#32770")) {
+            ::PostMessageW(open, WM_CLOSE, 0, 0);
+          }
+          ::WaitForSingleObject(job->returned, 500);
+        }
+        if (::WaitForSingleObject(job->returned, 30000) == WAIT_TIMEOUT) {
+          std::fprintf(stderr, "rig: pluginStart did not return; giving up\n");
+          std::fflush(stderr);
+          ::TerminateProcess(::GetCurrentProcess(), 3);
+        }
+        return 0;
+      },
+      &job, 0, nullptr);
+  result.pointer = plugin.exports().start(text, 0, 0);
+  result.kind = plugin.exports().resultKind();
+  if (result.pointer) result.text = result.pointer;
+  ::SetEvent(returned);
+  ::WaitForSingleObject(driver, INFINITE);
+  ::CloseHandle(driver);
+  ::CloseHandle(returned);
+  return result;
+}
+
+HWND FindTopWindow(const std::wstring& title, const wchar_t* className) {
+  TopWindowQuery q{&title, className, nullptr};
+  ::EnumWindows(MatchTopWindow, reinterpret_cast<LPARAM>(&q));
+  return q.found;
+}
+
+HWND WaitForTopWindow(const std::wstring& title, const wchar_t* className, DWORD limitMs) {
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = FindTopWindow(title, className)) != nullptr; }, limitMs);
+  return found;
+}
+
+HWND WaitForMessageBox(const std::wstring& part, DWORD limitMs) {
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        BoxQuery q{&part, nullptr};
+        ::EnumWindows(MatchMessageBox, reinterpret_cast<LPARAM>(&q));
+        return (found = q.found) != nullptr;
+      },
+      limitMs);
+  if (!found) ADD_FAILURE() << "no message box with the text \"" << Narrow(part) << "\" appeared";
+  return found;
+}
+
+HWND OpenMessageBox() {
+  BoxQuery q{nullptr, nullptr};
+  ::EnumWindows(MatchMessageBox, reinterpret_cast<LPARAM>(&q));
+  return q.found;
+}
+
+std::wstring MessageBoxText(HWND box) { return WindowText(::GetDlgItem(box, 0xFFFF)); }
+
+bool HasButton(HWND box, int buttonId) { return ::GetDlgItem(box, buttonId) != nullptr; }
+
+void AnswerMessageBox(HWND box, int buttonId) {
+  HWND button = ::GetDlgItem(box, buttonId);
+  if (button) ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+std::wstring WindowText(HWND window) {
+  const int n = ::GetWindowTextLengthW(window);
+  std::wstring text(static_cast<size_t>(n) + 1, L'\0');
+  const int got = ::GetWindowTextW(window, text.data(), n + 1);
+  text.resize(static_cast<size_t>(got));
+  return text;
+}
+
+std::wstring ClassName(HWND window) {
+  wchar_t name[128];
+  const int n = ::GetClassNameW(window, name, 128);
+  return std::wstring(name, static_cast<size_t>(n));
+}
+
+std::string ControlName(HWND window) {
+  const char* name = static_cast<const char*>(::GetPropW(window, L"MarkwashName"));
+  return name ? name : "";
+}
+
+bool IsEnabled(HWND window) { return ::IsWindowEnabled(window) != FALSE; }
+
+bool IsChecked(HWND window) { return ::SendMessageW(window, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+RECT RectInParent(HWND window) {
+  RECT r;
+  ::GetWindowRect(window, &r);
+  ::MapWindowPoints(HWND_DESKTOP, ::GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+HWND Dialog::Find(const std::string& name) const {
+  NameQuery q{&name, nullptr};
+  ::EnumChildWindows(window_, MatchName, reinterpret_cast<LPARAM>(&q));
+  return q.found;
+}
+
+HWND Dialog::Get(const std::string& name) const {
+  HWND found = Find(name);
+  if (!found) ADD_FAILURE() << "the dialog has no control named " << name;
+  return found;
+}
+
+HWND Dialog::FindByCaption(const std::wstring& caption, const wchar_t* className) const {
+  CaptionQuery q{&caption, className, nullptr};
+  ::EnumChildWindows(window_, MatchCaption, reinterpret_cast<LPARAM>(&q));
+  return q.found;
+}
+
+void Dialog::Click(const std::string& name) const { ClickWindow(Get(name)); }
+
+void Dialog::ClickWindow(HWND window) const {
+  if (window) ::PostMessageW(window, BM_CLICK, 0, 0);
+}
+
+void Dialog::SetText(const std::string& name, const std::wstring& text) const {
+  ::SendMessageW(Get(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void Dialog::Focus(HWND window) const {
+  ::SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(window), TRUE);
+}
+
+void Dialog::PressKey(HWND window, WORD key) const {
+  const UINT scan = ::MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
+  ::PostMessageW(window, WM_KEYDOWN, key, 1 | (scan << 16));
+  ::PostMessageW(window, WM_KEYUP, key, 1 | (scan << 16) | (1u << 30) | (1u << 31));
+}
+
+void Dialog::TypeChar(HWND window, wchar_t ch) const { ::PostMessageW(window, WM_CHAR, ch, 1); }
+
+void Dialog::SelectPage(const std::string& pageControl, int index) const {
+  // As a click on the tab would: the control asks, switches, then tells.
+  HWND tab = Get(pageControl);
+  ::SendMessageW(tab, TCM_SETCURFOCUS, index, 0);
+  Sync();
+}
+
+int Dialog::ActivePage(const std::string& pageControl) const {
+  return static_cast<int>(::SendMessageW(Get(pageControl), TCM_GETCURSEL, 0, 0));
+}
+
+void Dialog::Sync() const {
+  const long sequence = ++g_markerPosted;
+  ::PostMessageW(g_marker, WM_APP, static_cast<WPARAM>(sequence), 0);
+  if (!WaitUntil([&] { return g_markerSeen.load() >= sequence; }))
+    ADD_FAILURE() << "the dialog did not handle its messages in time";
+}
+
+bool Dialog::SaveScreenshot(const std::wstring& path) const {
+  RECT r;
+  ::GetWindowRect(window_, &r);
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  HDC screen = ::GetDC(nullptr);
+  HDC memory = ::CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = ::SelectObject(memory, bitmap);
+  ::BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+  std::vector<std::uint8_t> rgb(static_cast<size_t>(width) * height * 3);
+  const auto* pixels = static_cast<const std::uint8_t*>(bits);
+  for (size_t i = 0; i < static_cast<size_t>(width) * height; ++i) {
+    rgb[i * 3] = pixels[i * 4 + 2];
+    rgb[i * 3 + 1] = pixels[i * 4 + 1];
+    rgb[i * 3 + 2] = pixels[i * 4];
+  }
+  ::SelectObject(memory, old);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(memory);
+  ::ReleaseDC(nullptr, screen);
+  return WritePng(path, width, height, rgb);
+}
+
+}  // namespace rig

@@ -1,0 +1,123 @@
+// The end-to-end rig: loads the real Markwash.dll from a folder of the test's
+// own, runs pluginStart on the test's main thread and drives the dialog from
+// a second thread through Win32 messages. Every wait has a time limit, so a
+// hung dialog fails the test instead of hanging the run.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace rig {
+
+inline constexpr DWORD kDefaultWaitMs = 15000;
+
+// Waits until the condition holds; false when the limit passes first.
+bool WaitUntil(const std::function<bool()>& condition, DWORD limitMs = kDefaultWaitMs);
+
+std::wstring Widen(const std::string& utf8);
+std::string Narrow(const std::wstring& wide);  // to UTF-8
+std::string ToAnsi(const std::wstring& wide);
+std::wstring FromAnsi(const std::string& ansi);
+
+// Folder of the running test program.
+std::wstring ProgramFolder();
+// The Windows path of the Tidy.exe built for the tests (beside the programs).
+std::wstring BuiltTidyPath();
+bool FileExists(const std::wstring& path);
+std::string ReadFileBytes(const std::wstring& path);
+void WriteFileBytes(const std::wstring& path, const std::string& bytes);
+std::vector<std::wstring> ListFolder(const std::wstring& folder);
+
+// The plug-in's three exports.
+struct Exports {
+  int(WINAPI* interfaceVersion)() = nullptr;
+  int(WINAPI* resultKind)() = nullptr;
+  const char*(WINAPI* start)(const char*, int, int) = nullptr;
+};
+
+// A fresh folder of the test's own (work\<name>) with a copy of the DLL and a
+// temporary folder that becomes TMP and TEMP of the process.
+class PluginFolder {
+ public:
+  explicit PluginFolder(const std::string& testName);
+  ~PluginFolder();
+  PluginFolder(const PluginFolder&) = delete;
+  PluginFolder& operator=(const PluginFolder&) = delete;
+
+  const std::wstring& folder() const { return folder_; }  // with trailing backslash
+  const std::wstring& tempFolder() const { return temp_; }
+  std::wstring Path(const std::wstring& name) const { return folder_ + name; }
+  const Exports& exports() const { return exports_; }
+  void CopyTidyHere(const std::wstring& name = L"Tidy.exe") const;
+  void Unload();
+
+ private:
+  std::wstring folder_, temp_;
+  HMODULE library_ = nullptr;
+  Exports exports_;
+};
+
+struct StartResult {
+  const char* pointer = nullptr;
+  std::string text;
+  int kind = -1;
+};
+
+class Dialog;
+
+// Calls pluginStart on this thread while `script` drives the dialog from a
+// second thread. When the script ends with the dialog still open (a failed
+// assertion), the dialog is closed so that pluginStart returns.
+StartResult RunDialog(const PluginFolder& plugin, const char* text, const std::function<void(Dialog&)>& script);
+
+// A top-level window of this process with the given title (and, optionally,
+// window class), visible.
+HWND FindTopWindow(const std::wstring& title, const wchar_t* className = nullptr);
+HWND WaitForTopWindow(const std::wstring& title, const wchar_t* className = nullptr, DWORD limitMs = kDefaultWaitMs);
+
+// A message box of this process whose text contains `part`.
+HWND WaitForMessageBox(const std::wstring& part, DWORD limitMs = kDefaultWaitMs);
+std::wstring MessageBoxText(HWND box);
+void AnswerMessageBox(HWND box, int buttonId);  // IDYES, IDNO, IDOK, IDCANCEL
+bool HasButton(HWND box, int buttonId);
+// Any message box of this process is open.
+HWND OpenMessageBox();
+
+std::wstring WindowText(HWND window);
+std::wstring ClassName(HWND window);
+std::string ControlName(HWND window);  // the name the dialog's layout gives it
+bool IsEnabled(HWND window);
+bool IsChecked(HWND window);
+RECT RectInParent(HWND window);
+
+class Dialog {
+ public:
+  explicit Dialog(HWND window) : window_(window) {}
+  HWND window() const { return window_; }
+  bool IsOpen() const { return ::IsWindow(window_) && ::IsWindowVisible(window_); }
+
+  HWND Find(const std::string& name) const;  // by layout name; nullptr if none
+  HWND Get(const std::string& name) const;   // records a failure if none
+  HWND FindByCaption(const std::wstring& caption, const wchar_t* className = nullptr) const;
+
+  // Posted, so that a click that opens a modal box does not block the driver.
+  void Click(const std::string& name) const;
+  void ClickWindow(HWND window) const;
+  void SetText(const std::string& name, const std::wstring& text) const;
+  std::wstring Text(const std::string& name) const { return WindowText(Get(name)); }
+  void Focus(HWND window) const;
+  void PressKey(HWND window, WORD key) const;    // key down and up, through the queue
+  void TypeChar(HWND window, wchar_t ch) const;  // a typed character
+  void SelectPage(const std::string& pageControl, int index) const;
+  int ActivePage(const std::string& pageControl) const;
+  // Waits until every message posted so far has been handled by the dialog.
+  void Sync() const;
+  bool SaveScreenshot(const std::wstring& path) const;
+
+ private:
+  HWND window_;
+};
+
+}  // namespace rig
