@@ -1,0 +1,119 @@
+#include "core/dialog/placement_values.h"
+
+#include <climits>
+
+namespace markwash {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// Control characters at the ends go too: a line break would end the ini line.
+bool IsSpaceOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+std::string_view Trim(std::string_view text, bool (*is_trimmed)(char)) {
+  while (!text.empty() && is_trimmed(text.front())) text.remove_prefix(1);
+  while (!text.empty() && is_trimmed(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+bool IsQuote(char c) { return c == '"' || c == '\''; }
+
+bool EnclosedInQuotes(std::string_view text) {
+  return text.size() >= 2 && IsQuote(text.front()) && text.back() == text.front();
+}
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+  }
+  return true;
+}
+
+std::optional<int> ToWholeNumber(std::string_view text) {
+  size_t i = 0;
+  const bool negative = !text.empty() && text[0] == '-';
+  if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++i;
+  if (i == text.size()) return std::nullopt;
+  long long number = 0;
+  for (; i < text.size(); ++i) {
+    if (text[i] < '0' || text[i] > '9') return std::nullopt;
+    number = number * 10 + (text[i] - '0');
+    if (number > INT_MAX + 1LL) return std::nullopt;
+  }
+  if (negative) number = -number;
+  if (number > INT_MAX) return std::nullopt;
+  return static_cast<int>(number);
+}
+
+}  // namespace
+
+std::string EncodeProfileText(std::string_view value) {
+  const std::string_view trimmed = Trim(value, IsSpaceOrControl);
+  // A lone quote also begins and ends with a quote; wrapping it keeps the
+  // round trip true whichever way the read treats a single character.
+  if (!trimmed.empty() && IsQuote(trimmed.front()) && trimmed.back() == trimmed.front()) {
+    return "\"" + std::string(trimmed) + "\"";
+  }
+  return std::string(trimmed);
+}
+
+std::string DecodeProfileText(std::string_view stored) {
+  std::string_view text = Trim(stored, IsBlank);
+  if (EnclosedInQuotes(text)) text = text.substr(1, text.size() - 2);
+  return std::string(text);
+}
+
+std::string FormatPositionWords(const PositionWords& words) {
+  return std::to_string(words[0]) + "," + std::to_string(words[1]) + "," +
+         std::to_string(words[2]) + "," + std::to_string(words[3]);
+}
+
+PositionWords ParsePositionWords(std::string_view text, const PositionWords& defaults) {
+  PositionWords words = defaults;
+  size_t index = 0;
+  size_t i = 0;
+  while (index < words.size()) {
+    while (i < text.size() && (text[i] == ',' || text[i] == ' ')) ++i;
+    if (i == text.size()) break;
+    const size_t begin = i;
+    while (i < text.size() && text[i] != ',' && text[i] != ' ') ++i;
+    if (const auto number = ToWholeNumber(text.substr(begin, i - begin))) words[index] = *number;
+    ++index;
+  }
+  return words;
+}
+
+WindowState WindowStateFromShowCmd(int show_cmd) {
+  switch (show_cmd) {
+    case 2: case 6: case 7: return WindowState::Minimized;
+    case 3: return WindowState::Maximized;
+    default: return WindowState::Normal;
+  }
+}
+
+std::string ScreenSizeKey(std::string_view key, int screen_width, int screen_height) {
+  return std::string(key) + "(" + std::to_string(screen_width) + "x" +
+         std::to_string(screen_height) + ")";
+}
+
+int ParseWholeNumber(std::string_view text, int fallback) {
+  return ToWholeNumber(text).value_or(fallback);
+}
+
+std::optional<size_t> FindPageByName(std::string_view stored, std::string_view form_name,
+                                     const std::vector<std::string>& page_names) {
+  if (EqualIgnoringCase(stored, "(null)")) return std::nullopt;
+  std::string_view name = stored;
+  if (const size_t dot = stored.find('.'); dot != std::string_view::npos) {
+    if (!EqualIgnoringCase(stored.substr(0, dot), form_name)) return std::nullopt;
+    name = stored.substr(dot + 1);
+  }
+  for (size_t i = 0; i < page_names.size(); ++i) {
+    if (EqualIgnoringCase(name, page_names[i])) return i;
+  }
+  return std::nullopt;
+}
+
+}  // namespace markwash
