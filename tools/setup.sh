@@ -41,6 +41,6 @@ SRC
   fi
 fi
 
-# The MinGW compilers come in win32- and posix-thread flavours; the win32 one
-# links without winpthread, so the DLL needs no runtime DLL beside it.
+
+
 "$here/tools/build-tidy.sh" "$build"

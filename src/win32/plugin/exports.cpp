@@ -1,11 +1,10 @@
 // The three functions the host editor calls.
 #include <windows.h>
 
-#include <exception>
 #include <memory>
 
-#include "win32/common/text_encoding.h"
 #include "win32/dialog/markwash_form.h"
+#include "win32/plugin/export_boundary.h"
 #include "win32/plugin/plugin_state.h"
 
 namespace markwash::win32 {
@@ -23,11 +22,6 @@ const char* StartPlugin(const char* text) {
   return kEmptyResult;
 }
 
-// An exception leaving an export would end the host's process.
-void ReportAtBoundary(const char* text) {
-  ::MessageBoxW(::GetActiveWindow(), AnsiToWide(text).c_str(), L"Markwash Plugin", MB_OK | MB_ICONERROR);
-}
-
 }  // namespace
 }  // namespace markwash::win32
 
@@ -39,14 +33,7 @@ int __stdcall pluginRueckgabetyp() { return markwash::win32::CurrentResultKind()
 
 const char* __stdcall pluginStart(const char* text, int /*reserved1*/, int /*reserved2*/) {
   using namespace markwash::win32;
-  try {
-    return StartPlugin(text);
-  } catch (const std::exception& e) {
-    ReportAtBoundary(e.what());
-  } catch (...) {
-    ReportAtBoundary("Unknown error");
-  }
-  return kEmptyResult;
+  return StartAtBoundary([text] { return StartPlugin(text); });
 }
 
 }  // extern "C"

@@ -226,6 +226,41 @@ void PluginFolder::CopyTidyHere(const std::wstring& name) const {
     ADD_FAILURE() << "cannot copy " << Narrow(BuiltTidyPath());
 }
 
+struct DriverJob {
+  const std::function<void(Dialog&)>* script;
+  HANDLE returned;
+};
+
+// The second thread: finds the dialog, runs the script, then closes whatever
+// is still open so that pluginStart comes back; a plug-in that never comes
+// back ends the test program rather than hanging the run.
+DWORD WINAPI DriveDialog(LPVOID param) {
+  auto* job = static_cast<DriverJob*>(param);
+  HWND window = WaitForTopWindow(L"Markwash Plugin", L"#32770");
+  if (window) {
+    Dialog dialog(window);
+    (*job->script)(dialog);
+  } else {
+    ADD_FAILURE() << "the dialog did not appear";
+  }
+  for (int round = 0; round < 20 && ::WaitForSingleObject(job->returned, 0) == WAIT_TIMEOUT; ++round) {
+    if (HWND box = OpenMessageBox()) {
+      AnswerMessageBox(box, IDCANCEL);
+      AnswerMessageBox(box, IDNO);
+      AnswerMessageBox(box, IDOK);
+    } else if (HWND open = FindTopWindow(L"Markwash Plugin", L"#32770")) {
+      ::PostMessageW(open, WM_CLOSE, 0, 0);
+    }
+    ::WaitForSingleObject(job->returned, 500);
+  }
+  if (::WaitForSingleObject(job->returned, 30000) == WAIT_TIMEOUT) {
+    std::fprintf(stderr, "rig: pluginStart did not return; giving up\n");
+    std::fflush(stderr);
+    ::TerminateProcess(::GetCurrentProcess(), 3);
+  }
+  return 0;
+}
+
 StartResult RunDialog(const PluginFolder& plugin, const char* text, const std::function<void(Dialog&)>& script) {
   StartResult result;
   if (!plugin.exports().start) {
@@ -234,41 +269,8 @@ StartResult RunDialog(const PluginFolder& plugin, const char* text, const std::f
   }
   if (!g_marker) g_marker = CreateMarker();
   HANDLE returned = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  struct Job {
-    const std::function<void(Dialog&)>* script;
-    HANDLE returned;
-  } job{&script, returned};
-  HANDLE driver = ::CreateThread(
-      nullptr, 0,
-      [](LPVOID param) -> DWORD {
-        auto* job = static_cast<Job*>(param);
-        HWND window = WaitForTopWindow(L"Markwash Plugin", L"#32770");
-        if (window) {
-          Dialog dialog(window);
-          (*job->script)(dialog);
-        } else {
-          ADD_FAILURE() << "the dialog did not appear";
-        }
-        // Close whatever is still open, so that pluginStart comes back.
-        for (int round = 0; round < 20 && ::WaitForSingleObject(job->returned, 0) == WAIT_TIMEOUT; ++round) {
-          if (HWND box = OpenMessageBox()) {
-            ::PostMessageW(box, WM_CLOSE, 0, 0);
-            AnswerMessageBox(box, IDCANCEL);
-            AnswerMessageBox(box, IDNO);
-            AnswerMessageBox(box, IDOK);
-          } else if (HWND open = FindTopWindow(L"Markwash Plugin", L"#32770")) {
-            ::PostMessageW(open, WM_CLOSE, 0, 0);
-          }
-          ::WaitForSingleObject(job->returned, 500);
-        }
-        if (::WaitForSingleObject(job->returned, 30000) == WAIT_TIMEOUT) {
-          std::fprintf(stderr, "rig: pluginStart did not return; giving up\n");
-          std::fflush(stderr);
-          ::TerminateProcess(::GetCurrentProcess(), 3);
-        }
-        return 0;
-      },
-      &job, 0, nullptr);
+  DriverJob job{&script, returned};
+  HANDLE driver = ::CreateThread(nullptr, 0, DriveDialog, &job, 0, nullptr);
   result.pointer = plugin.exports().start(text, 0, 0);
   result.kind = plugin.exports().resultKind();
   if (result.pointer) result.text = result.pointer;

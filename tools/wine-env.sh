@@ -1,0 +1,21 @@
+# Sourced by the scripts that run Windows programs: a private Wine prefix in
+# the build tree, quiet, German conventions (decimal comma, ANSI code page
+# 1252), and a warm wineserver whose output goes nowhere, so that no
+# background process keeps a caller's pipe open.
+markwash_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export MARKWASH_BUILD=${MARKWASH_BUILD:-$markwash_root/build}
+export WINEPREFIX=$MARKWASH_BUILD/wineprefix
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+export LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8
+export MARKWASH_TIDY="Z:$(echo "$MARKWASH_BUILD/tidy/Tidy.exe" | tr / '\\')"
+
+markwash_wine_up() {
+  if [ -z "${DISPLAY:-}" ]; then
+    echo "no X display: run under tools/with-display.sh" >&2
+    return 1
+  fi
+  mkdir -p "$WINEPREFIX"
+  wineserver -p >/dev/null 2>&1 </dev/null
+  wine wineboot -i >/dev/null 2>&1 </dev/null
+}
