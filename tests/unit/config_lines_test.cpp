@@ -64,12 +64,13 @@ TEST(SetKeyTest, AppendsMissingKeyAndKeepsValueUntrimmed) {
   EXPECT_EQ(lines, (TextLines{" wrap: 66", "wrap:  72 ", "alt-text: "}));
 }
 
-TEST(DeleteKeyTest, RemovesOnlyTheLastOccurrence) {
-  TextLines lines = {"clean: yes", "a", "Clean: no", "b"};
-  DeleteKey(lines, "clean");
-  EXPECT_EQ(lines, (TextLines{"clean: yes", "a", "b"}));
+TEST(DeleteKeyTest, RemovesEveryLineOfTheKeySoNoEarlierOneComesBack) {
+  TextLines lines = {"alt-text: old", "a", "ALT-TEXT: new", " alt-text: indented", "b"};
+  DeleteKey(lines, "alt-text");
+  EXPECT_EQ(lines, (TextLines{"a", " alt-text: indented", "b"}));
+  EXPECT_EQ(GetKeyValue(lines, "alt-text"), "");
   DeleteKey(lines, "missing");
-  EXPECT_EQ(lines, (TextLines{"clean: yes", "a", "b"}));
+  EXPECT_EQ(lines, (TextLines{"a", " alt-text: indented", "b"}));
 }
 
 TEST(SetOrDeleteKeyTest, BlankValueRemovesOtherwiseWritesUntrimmed) {

@@ -79,6 +79,17 @@ TEST_F(OptionWriterTest, KeysAreReplacedIgnoringCaseAndOnlyTheLastDuplicate) {
   EXPECT_EQ(merged[7], " wrap: 12");
 }
 
+TEST_F(OptionWriterTest, UncheckedAltTextStaysUncheckedDespiteDuplicateLines) {
+  rig.engine.SetChecked(C::cbAltText, true);
+  rig.engine.SetChecked(C::cbAltText, false);
+  TextLines lines = Merge({"alt-text: one", "alt-text: two", "new-pre-tags: a", "new-pre-tags: b"});
+  EXPECT_FALSE(Has(lines, "alt-text"));
+  EXPECT_FALSE(Has(lines, "new-pre-tags"));
+  EXPECT_EQ(Merge(lines), lines);
+  rig.engine.ReadOptions(lines);
+  EXPECT_FALSE(rig.view.Checked(C::cbAltText));
+}
+
 TEST_F(OptionWriterTest, IndentedKeyIsLeftAndTheKeyAppended) {
   const TextLines merged = Merge({" wrap: 12"});
   EXPECT_EQ(merged[4], " wrap: 12");

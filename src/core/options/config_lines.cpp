@@ -64,8 +64,9 @@ void SetKey(TextLines& lines, std::string_view key, std::string_view value) {
 }
 
 void DeleteKey(TextLines& lines, std::string_view key) {
-  const int index = FindKeyLine(lines, key);
-  if (index >= 0) lines.erase(lines.begin() + index);
+  for (int index = FindKeyLine(lines, key); index >= 0; index = FindKeyLine(lines, key)) {
+    lines.erase(lines.begin() + index);
+  }
 }
 
 void SetOrDeleteKey(TextLines& lines, std::string_view key, std::string_view value) {

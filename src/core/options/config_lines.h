@@ -1,7 +1,8 @@
 // Key lines of an HTML Tidy configuration script: "key: value". A line
 // belongs to a key when it starts, in its first column, with the key and a
 // colon, compared without regard to ASCII letter case. When a key occurs on
-// several lines, the last one counts for reading, replacing and removing.
+// several lines, the last one counts for reading and replacing, as it does
+// for HTML Tidy.
 #pragma once
 #include <string>
 #include <string_view>
@@ -21,7 +22,8 @@ std::string GetKeyValue(const TextLines& lines, std::string_view key);
 // appends that line when the key has none.
 void SetKey(TextLines& lines, std::string_view key, std::string_view value);
 
-// Removes the key's line, if any.
+// Removes every line of the key: were only the last one removed, an earlier
+// one would take effect in its place, and a cleared option would come back.
 void DeleteKey(TextLines& lines, std::string_view key);
 
 // DeleteKey when the value is blank, else SetKey with the untrimmed value.
