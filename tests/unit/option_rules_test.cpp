@@ -110,10 +110,6 @@ class DefaultSetTest : public ::testing::Test {
   testing::OptionRig rig;
 };
 
-TEST_F(DefaultSetTest, DefaultFileNameIsBesideTheLibrary) {
-  EXPECT_EQ(rig.engine.DefaultOptionFileName(), kDefault);
-}
-
 TEST_F(DefaultSetTest, FirstResizeLoadsTheDefaultFileOnce) {
   rig.host.AddFile(kDefault, "clean: yes\r\n");
   rig.engine.FormResize();

@@ -201,12 +201,6 @@ TEST_F(OptionWriterTest, NumbersComeFromTheUpDownPositions) {
   EXPECT_EQ(Value(Merge({}), "wrap"), "0");
 }
 
-TEST_F(OptionWriterTest, BusyCursorShowsOnceAndIsRestored) {
-  Merge({});
-  EXPECT_EQ(rig.screen.shown, rig.screen.restored);
-  EXPECT_EQ(rig.cursor.depth(), 0);
-}
-
 class SaveOptionSetTest : public OptionWriterTest {};
 
 TEST_F(SaveOptionSetTest, OnTheConfigPageTheScriptIsSavedAsEdited) {

@@ -60,6 +60,9 @@ class OptionEngine {
   int RememberedWrapWidth() const { return remembered_wrap_width_; }
 
  private:
+  // The width that wrapping starts with when nothing else is known.
+  static constexpr int kDefaultWrapWidth = 66;
+
   void MergeScript();
   void ReadTidyPath(const TextLines& lines);
   void ReadBox(const TextLines& lines, OptionControl box);

@@ -12,7 +12,6 @@ namespace {
 
 using C = OptionControl;
 
-constexpr int kDefaultWrapWidth = 66;
 constexpr int kDefaultIndentSpaces = 2;
 constexpr int kAutoDocType = 1;
 constexpr int kAsciiEncoding = 1;

@@ -6,7 +6,6 @@ namespace markwash {
 namespace {
 
 using C = OptionControl;
-constexpr int kDefaultWrapWidth = 66;
 
 }  // namespace
 
