@@ -11,6 +11,7 @@
 
 #include "core/common/error.h"
 #include "core/common/wait_cursor.h"
+#include "core/dialog/numeric_text.h"
 #include "core/options/catalogue.h"
 #include "core/options/option_engine.h"
 #include "core/options/option_view.h"
@@ -72,23 +73,18 @@ class FakeOptionView : public OptionView {
     if (Entry(control).kind == ControlKind::kEditableCombo) state.item = -1;
   }
 
-  // The up-down takes a whole number in range from its field, else keeps
-  // its last valid position.
+  // The up-down and its field as under German number conventions: the
+  // position is taken from the field when it holds a whole number in range.
   int Position(OptionControl updown) override {
     State& state = states_[updown];
-    const std::string& text = states_[Buddy(updown)].text;
-    const bool digits = !text.empty() && text.size() <= 9 &&
-                        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (digits) {
-      const int number = std::stoi(text);
-      if (number >= Entry(updown).min && number <= Entry(updown).max) state.position = number;
-    }
+    state.position = ReadUpDownPosition(states_[Buddy(updown)].text, Range(updown), kGerman,
+                                        state.position);
     return state.position;
   }
   void SetPosition(OptionControl updown, int position) override {
     position = std::clamp(position, Entry(updown).min, Entry(updown).max);
     states_[updown].position = position;
-    states_[Buddy(updown)].text = std::to_string(position);
+    states_[Buddy(updown)].text = FormatUpDownPosition(position, kGerman);
   }
 
   std::string TidyPath() override { return tidy_path_; }
@@ -107,6 +103,8 @@ class FakeOptionView : public OptionView {
   void set_script_capacity(std::size_t bytes) { script_capacity_ = bytes; }
 
  private:
+  static constexpr NumberConventions kGerman{',', '.'};
+  static UpDownRange Range(OptionControl updown) { return {Entry(updown).min, Entry(updown).max}; }
   static OptionControl Buddy(OptionControl updown) {
     return updown == OptionControl::udWrap ? OptionControl::eWrap : OptionControl::eIndentSpaces;
   }

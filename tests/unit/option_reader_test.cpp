@@ -14,7 +14,7 @@ class OptionReaderTest : public ::testing::Test {
     try {
       Read(lines);
     } catch (const Error& error) {
-      return error.message();
+      return std::string(error.what());
     }
     return "no error";
   }
@@ -365,7 +365,7 @@ TEST_F(LoadOptionSetTest, UnreadableOrOversizedFileChangesNothing) {
       rig.engine.LoadOptionSet(name);
       ADD_FAILURE() << "no error for " << name;
     } catch (const Error& error) {
-      EXPECT_EQ(error.message(), message);
+      EXPECT_EQ(std::string(error.what()), message);
     }
     EXPECT_EQ(rig.view.script(), TextLines{"mine"});
     EXPECT_FALSE(State(C::cbClean).checked);

@@ -23,7 +23,7 @@ TEST(ParseWholeNumberTest, RejectsEverythingElseWithTheConversionMessage) {
       ParseWholeNumber(text);
       ADD_FAILURE() << "accepted " << text;
     } catch (const Error& error) {
-      EXPECT_EQ(error.message(), std::string("'") + text + "' is not a valid integer value");
+      EXPECT_EQ(std::string(error.what()), std::string("'") + text + "' is not a valid integer value");
     }
   }
 }

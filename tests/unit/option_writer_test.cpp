@@ -228,7 +228,7 @@ TEST_F(SaveOptionSetTest, UncreatableFileFailsAfterTheMerge) {
     rig.engine.SaveOptionSet("C:\\ro.cfg");
     FAIL() << "no error";
   } catch (const Error& error) {
-    EXPECT_EQ(error.message(), "Cannot create file C:\\ro.cfg");
+    EXPECT_EQ(std::string(error.what()), "Cannot create file C:\\ro.cfg");
   }
   EXPECT_EQ(rig.view.script().size(), 4u + 1u + 35u);
 }

@@ -1,11 +1,11 @@
 // Setting the option controls from the configuration script, and loading.
 #include <string>
 
-#include "core/common/file_search.h"
 #include "core/options/config_lines.h"
 #include "core/options/doctype_value.h"
 #include "core/options/option_engine.h"
 #include "core/options/whole_number.h"
+#include "core/runner/search_list.h"
 
 namespace markwash {
 namespace {
@@ -57,11 +57,14 @@ void OptionEngine::ReadTidyPath(const TextLines& lines) {
   // so that the stored dialog state does not lose it.
   if (host_.FileExists(view_.TidyPath())) return;
 
-  const std::string list =
-      BuildSearchList(host_.LibraryFileName(), host_.CurrentDirectory(), host_.PathVariable());
+  const LeadBytePredicate is_lead_byte = [this](unsigned char byte) {
+    return host_.IsDbcsLeadByte(byte);
+  };
+  const std::string list = BuildSearchList(host_.LibraryFileName(), host_.CurrentDirectory(),
+                                           host_.PathVariable(), is_lead_byte);
   const std::string found = SearchFile(
       kTidyFileName, list, [this](const std::string& name) { return host_.FileExists(name); },
-      [this](unsigned char byte) { return host_.IsDbcsLeadByte(byte); });
+      is_lead_byte);
   if (!found.empty()) {
     view_.SetTidyPath(found, false);
     return;

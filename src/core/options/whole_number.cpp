@@ -9,7 +9,9 @@
 namespace markwash {
 
 int ParseWholeNumber(std::string_view text) {
-  auto fail = [&]() { return Error("'" + std::string(text) + "' is not a valid integer value"); };
+  auto fail = [&]() {
+    return Error(FormatMessageText("'%s' is not a valid integer value", std::string(text)));
+  };
   std::size_t i = 0;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
