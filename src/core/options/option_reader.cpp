@@ -1,0 +1,177 @@
+// Setting the option controls from the configuration script, and loading.
+#include <string>
+
+#include "core/options/config_lines.h"
+#include "core/options/doctype_value.h"
+#include "core/options/option_engine.h"
+#include "core/options/whole_number.h"
+#include "core/runner/search_list.h"
+
+namespace markwash {
+namespace {
+
+using C = OptionControl;
+
+constexpr int kDefaultIndentSpaces = 2;
+constexpr int kAutoDocType = 1;
+constexpr int kAsciiEncoding = 1;
+constexpr std::string_view kTidyFileName = "Tidy.exe";
+
+constexpr C kWrapBoxes[] = {C::cbWrapAttributes, C::cbWrapScriptLiterals, C::cbWrapASP,
+                            C::cbWrapJste,       C::cbWrapPhp,            C::cbBreakBeforeBr};
+// "logical-emphasis" is read before "clean": its rule checks cbClean, and
+// the script's own "clean" value must have the last word.
+constexpr C kHtmlBoxes[] = {C::cbIndentAttributes, C::cbUppercaseTags,   C::cbUppercaseAttributes,
+                            C::cbHideEndTags,      C::cbEncloseText,     C::cbDropEmptyParas,
+                            C::cbQuoteMarks,       C::cbQuoteNbsp,       C::cbQuoteAmpersand,
+                            C::cbFixBackslash,     C::cbFixBadComments,  C::cbWord2000,
+                            C::cbLogicalEmphasis,  C::cbClean,           C::cbDropFontTags};
+constexpr C kNewTagEdits[] = {C::eNewInlineTags, C::eNewBlocklevelTags, C::eNewEmptyTags,
+                              C::eNewPreTags};
+constexpr C kOutputBoxes[] = {C::cbOutputXML, C::cbOutputXHTML, C::cbNumericEntities,
+                              C::cbAddXmlPi, C::cbShowWarnings};
+
+// The item whose value equals the text exactly, or -1.
+int ItemOfValue(C list, std::string_view value) {
+  const auto& values = Entry(list).values;
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    if (values[i] == value) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+}  // namespace
+
+void OptionEngine::ReadBox(const TextLines& lines, OptionControl box) {
+  const std::string value = GetKeyValue(lines, Entry(box).key);
+  SetChecked(box, Entry(box).rule == ReadRule::kN ? value != "no" : value == "yes");
+}
+
+void OptionEngine::ReadTidyPath(const TextLines& lines) {
+  const std::string path = GetKeyValue(lines, Entry(C::lTidyPath).key);
+  if (!path.empty() && host_.FileExists(path)) {
+    view_.SetTidyPath(path, false);
+    return;
+  }
+  // A path the label already knows outlives an option set that names none,
+  // so that the stored dialog state does not lose it.
+  if (host_.FileExists(view_.TidyPath())) return;
+
+  const LeadBytePredicate is_lead_byte = [this](unsigned char byte) {
+    return host_.IsDbcsLeadByte(byte);
+  };
+  const std::string list = BuildSearchList(host_.LibraryFileName(), host_.CurrentDirectory(),
+                                           host_.PathVariable(), is_lead_byte);
+  const std::string found = SearchFile(
+      kTidyFileName, list, [this](const std::string& name) { return host_.FileExists(name); },
+      is_lead_byte);
+  if (!found.empty()) {
+    view_.SetTidyPath(found, false);
+    return;
+  }
+  // The label shows either an existing file or the not-found text.
+  view_.SetTidyPath(kTidyNotFoundText, true);
+  if (!host_.AskTidyNotFound()) return;
+  host_.LocateTidy();
+  if (host_.FileExists(view_.TidyPath()) && host_.AskSaveDefault()) {
+    host_.PostAsDefaultOptionsClick();
+  }
+}
+
+void OptionEngine::ReadWrap(const TextLines& lines) {
+  const std::string wrap = GetKeyValue(lines, Entry(C::udWrap).key);
+  const int width = wrap.empty() ? kDefaultWrapWidth : ParseWholeNumber(wrap);
+  if (wrap == "0") {
+    view_.SetPosition(C::udWrap, 0);
+    SetChecked(C::cbWrap, false);
+    const std::string remembered = GetKeyValue(lines, Entry(C::udWrap).comment_key);
+    remembered_wrap_width_ = remembered.empty() ? 0 : ParseWholeNumber(remembered);
+  } else {
+    SetChecked(C::cbWrap, true);
+    view_.SetPosition(C::udWrap, width);
+  }
+}
+
+void OptionEngine::ReadAltText(const TextLines& lines) {
+  const auto& entry = Entry(C::cbAltText);
+  if (FindKeyLine(lines, entry.key) >= 0) {
+    SetChecked(C::cbAltText, true);
+    view_.SetText(C::eAltText, GetKeyValue(lines, entry.key));
+  } else {
+    SetChecked(C::cbAltText, false);
+    view_.SetText(C::eAltText, GetKeyValue(lines, entry.comment_key));
+  }
+}
+
+void OptionEngine::ReadDocType(const TextLines& lines) {
+  const std::string value = GetKeyValue(lines, Entry(C::cbDocType).key);
+  const int item = ItemOfValue(C::cbDocType, value);
+  if (value.empty()) {
+    view_.SetItemIndex(C::cbDocType, kAutoDocType);
+  } else if (item >= 0) {
+    view_.SetItemIndex(C::cbDocType, item);
+  } else if (value.front() == '"') {
+    view_.SetText(C::cbDocType, UnquoteDocType(value));
+  } else {
+    view_.SetText(C::cbDocType, value);
+  }
+  cbDocTypeChange();
+}
+
+void OptionEngine::ReadCharEncoding(const TextLines& lines) {
+  const std::string value = GetKeyValue(lines, Entry(C::cbCharEncoding).key);
+  int item = -1;
+  if (value.empty()) {
+    item = kAsciiEncoding;
+  } else {
+    const auto& items = Entry(C::cbCharEncoding).items;
+    for (std::size_t i = 0; i < items.size() && item < 0; ++i) {
+      if (EqualsIgnoreAsciiCase(items[i], value)) item = static_cast<int>(i);
+    }
+  }
+  view_.SetItemIndex(C::cbCharEncoding, item);
+}
+
+// The order matters: the click rules see the states set before them, and a
+// bad wrap width stops reading with the earlier steps in effect.
+void OptionEngine::ReadOptions(const TextLines& lines) {
+  WaitCursorScope busy(cursor_);
+  ReadTidyPath(lines);
+  ReadBox(lines, C::cbMarkup);
+  ReadWrap(lines);
+  for (const C box : kWrapBoxes) ReadBox(lines, box);
+
+  const int indent = ItemOfValue(C::cbIndent, GetKeyValue(lines, Entry(C::cbIndent).key));
+  view_.SetItemIndex(C::cbIndent, indent < 0 ? 0 : indent);
+  const std::string spaces = GetKeyValue(lines, Entry(C::udIndentSpaces).key);
+  if (spaces.empty()) {
+    view_.SetPosition(C::udIndentSpaces, kDefaultIndentSpaces);
+  } else {
+    view_.SetText(C::eIndentSpaces, spaces);
+  }
+  for (const C box : kHtmlBoxes) ReadBox(lines, box);
+
+  ReadAltText(lines);
+  for (const C edit : kNewTagEdits) view_.SetText(edit, GetKeyValue(lines, Entry(edit).key));
+
+  ReadBox(lines, C::cbInputXML);
+  const std::string procins = GetKeyValue(lines, Entry(C::cbAssumeXmlProcins).key);
+  SetChecked(C::cbAssumeXmlProcins,
+             procins == "yes" || (procins != "no" && view_.Checked(C::cbInputXML)));
+  for (const C box : kOutputBoxes) ReadBox(lines, box);
+
+  ReadDocType(lines);
+  ReadBox(lines, C::cbTidyMark);
+  ReadCharEncoding(lines);
+}
+
+void OptionEngine::LoadOptionSet(const std::string& file_name) {
+  TextLines lines;
+  if (!file_name.empty() && host_.FileExists(file_name)) {
+    lines = SplitLines(host_.LoadFile(file_name));
+  }
+  view_.SetScriptLines(lines);
+  ReadOptions(lines);
+}
+
+}  // namespace markwash

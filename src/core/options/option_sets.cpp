@@ -1,0 +1,44 @@
+// Whole option sets: the default set at the first showing, reset, save as
+// default, and keeping the script in step with the controls across pages.
+#include "core/common/paths.h"
+#include "core/options/option_engine.h"
+#include "core/options/option_texts.h"
+
+namespace markwash {
+
+OptionEngine::OptionEngine(OptionView& view, OptionHost& host, WaitCursor& cursor)
+    : view_(view),
+      host_(host),
+      cursor_(cursor),
+      default_option_file_(ChangeExtension(host.LibraryFileName(), kOptionFilesExtension)) {}
+
+void OptionEngine::PagesChanging(OptionPage leaving) {
+  if (leaving == OptionPage::kConfig) ReadOptions(view_.ScriptLines());
+}
+
+void OptionEngine::PagesChange(OptionPage arrived) {
+  if (arrived == OptionPage::kConfig) MergeScript();
+}
+
+void OptionEngine::FormResize() {
+  if (defaults_loaded_) return;
+  // Set before loading: a message box during the load resizes nothing twice.
+  defaults_loaded_ = true;
+  LoadOptionSet(host_.FileExists(default_option_file_) ? default_option_file_ : std::string());
+}
+
+void OptionEngine::bResetOptionsClick() {
+  if (!host_.FileExists(default_option_file_)) {
+    LoadOptionSet({});
+    return;
+  }
+  switch (host_.AskResetOptions()) {
+    case ResetAnswer::kYes: LoadOptionSet({}); break;
+    case ResetAnswer::kNo: LoadOptionSet(default_option_file_); break;
+    case ResetAnswer::kCancel: break;
+  }
+}
+
+void OptionEngine::bAsDefaultOptionsClick() { SaveOptionSet(default_option_file_); }
+
+}  // namespace markwash

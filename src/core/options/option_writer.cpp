@@ -1,0 +1,115 @@
+// Merging the option controls into the configuration script, and saving.
+#include <string>
+
+#include "core/options/config_lines.h"
+#include "core/options/doctype_value.h"
+#include "core/options/option_engine.h"
+
+namespace markwash {
+namespace {
+
+using C = OptionControl;
+
+// The check boxes between the fixed keys, in the order the keys are written.
+constexpr C kWrapBoxes[] = {C::cbWrapAttributes, C::cbWrapScriptLiterals, C::cbWrapASP,
+                            C::cbWrapJste,       C::cbWrapPhp,            C::cbBreakBeforeBr};
+constexpr C kHtmlBoxes[] = {C::cbIndentAttributes, C::cbUppercaseTags,   C::cbUppercaseAttributes,
+                            C::cbHideEndTags,      C::cbEncloseText,     C::cbDropEmptyParas,
+                            C::cbQuoteMarks,       C::cbQuoteNbsp,       C::cbQuoteAmpersand,
+                            C::cbFixBackslash,     C::cbFixBadComments,  C::cbWord2000,
+                            C::cbClean,            C::cbDropFontTags,    C::cbLogicalEmphasis};
+// Inline comes before block-level here, unlike the tabs.
+constexpr C kNewTagEdits[] = {C::eNewInlineTags, C::eNewBlocklevelTags, C::eNewEmptyTags,
+                              C::eNewPreTags};
+constexpr C kXmlBoxes[] = {C::cbInputXML,        C::cbAssumeXmlProcins, C::cbOutputXML,
+                           C::cbOutputXHTML,     C::cbNumericEntities,  C::cbAddXmlPi,
+                           C::cbShowWarnings};
+
+bool StartsWith(const std::string& text, const std::string& prefix) {
+  return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+// The text of the selected item's value, "" when none is selected.
+std::string SelectedValue(OptionView& view, C list) {
+  const auto& values = Entry(list).values;
+  const int item = view.ItemIndex(list);
+  if (item < 0 || item >= static_cast<int>(values.size())) return {};
+  return std::string(values[static_cast<std::size_t>(item)]);
+}
+
+}  // namespace
+
+void OptionEngine::WriteBox(TextLines& lines, OptionControl box) {
+  SetOrDeleteKey(lines, Entry(box).key, view_.Checked(box) ? "yes" : "no");
+}
+
+void OptionEngine::WriteDocType(TextLines& lines) {
+  std::string value = SelectedValue(view_, C::cbDocType);
+  if (value.empty()) {
+    const std::string text = view_.Text(C::cbDocType);
+    value = text.empty() ? "auto" : QuoteDocType(text);
+  }
+  SetOrDeleteKey(lines, Entry(C::cbDocType).key, value);
+}
+
+void OptionEngine::WriteOptions(TextLines& lines) {
+  WaitCursorScope busy(cursor_);
+
+  // A changed header stays below the full one: the script is never rebuilt.
+  const std::string header = host_.ConfigHeader();
+  if (!StartsWith(JoinLines(lines), header)) {
+    TextLines top = SplitLines(header);
+    top.emplace_back();
+    lines.insert(lines.begin(), top.begin(), top.end());
+  }
+
+  // A path that names no file leaves an existing path line alone.
+  const std::string path = view_.TidyPath();
+  if (host_.FileExists(path)) SetOrDeleteKey(lines, Entry(C::lTidyPath).key, path);
+
+  WriteBox(lines, C::cbMarkup);
+  SetOrDeleteKey(lines, Entry(C::udWrap).key, std::to_string(view_.Position(C::udWrap)));
+  if (view_.Checked(C::cbWrap)) {
+    DeleteKey(lines, Entry(C::udWrap).comment_key);
+  } else {
+    SetOrDeleteKey(lines, Entry(C::udWrap).comment_key, std::to_string(remembered_wrap_width_));
+  }
+  for (const C box : kWrapBoxes) WriteBox(lines, box);
+
+  // With no item selected the indent line is left as it stands.
+  const std::string indent = SelectedValue(view_, C::cbIndent);
+  if (!indent.empty()) SetOrDeleteKey(lines, Entry(C::cbIndent).key, indent);
+  SetOrDeleteKey(lines, Entry(C::udIndentSpaces).key,
+                 std::to_string(view_.Position(C::udIndentSpaces)));
+  for (const C box : kHtmlBoxes) WriteBox(lines, box);
+
+  const std::string alt_text = view_.Text(C::eAltText);
+  if (view_.Checked(C::cbAltText)) {
+    SetKey(lines, Entry(C::cbAltText).key, alt_text);
+    DeleteKey(lines, Entry(C::cbAltText).comment_key);
+  } else {
+    DeleteKey(lines, Entry(C::cbAltText).key);
+    SetOrDeleteKey(lines, Entry(C::cbAltText).comment_key, alt_text);
+  }
+
+  for (const C edit : kNewTagEdits) SetOrDeleteKey(lines, Entry(edit).key, view_.Text(edit));
+  for (const C box : kXmlBoxes) WriteBox(lines, box);
+  WriteDocType(lines);
+  WriteBox(lines, C::cbTidyMark);
+  SetOrDeleteKey(lines, Entry(C::cbCharEncoding).key, SelectedValue(view_, C::cbCharEncoding));
+}
+
+void OptionEngine::MergeScript() {
+  TextLines lines = view_.ScriptLines();
+  WriteOptions(lines);
+  view_.SetScriptLines(lines);
+}
+
+void OptionEngine::SaveOptionSet(const std::string& file_name) {
+  // Only on "Config-Datei" is the script the place of truth; on every other
+  // page (a run may start from any) the controls are, so they are merged.
+  if (host_.ActivePage() != OptionPage::kConfig) MergeScript();
+  host_.SaveFile(file_name, JoinLines(view_.ScriptLines()));
+}
+
+}  // namespace markwash
