@@ -12,8 +12,8 @@ packages=(
   clang libclang-rt-14-dev
   g++-mingw-w64-i686 mingw-w64-i686-dev
   wine wine32:i386 xvfb xauth
-  dpkg-dev
-  cups cups-pdf cups-client poppler-utils
+  dpkg-dev locales
+  cups printer-driver-cups-pdf cups-client poppler-utils
 )
 
 missing=()
@@ -42,5 +42,11 @@ SRC
 fi
 
 
+
+# The Windows tests run with German conventions (decimal comma, code page 1252).
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf8$'; then
+  $SUDO sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen
+  $SUDO locale-gen >/dev/null
+fi
 
 "$here/tools/build-tidy.sh" "$build"

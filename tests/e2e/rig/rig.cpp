@@ -58,7 +58,10 @@ BOOL CALLBACK MatchTopWindow(HWND window, LPARAM param) {
   DWORD pid = 0;
   ::GetWindowThreadProcessId(window, &pid);
   if (pid != ::GetCurrentProcessId() || !::IsWindowVisible(window)) return TRUE;
-  if (q->title && WindowText(window) != *q->title) return TRUE;
+  // Read without a message, so no thread waits on another for a title.
+  wchar_t title[256] = L"";
+  ::InternalGetWindowText(window, title, 256);
+  if (q->title && title != *q->title) return TRUE;
   if (q->className && ClassName(window) != q->className) return TRUE;
   q->found = window;
   return FALSE;
@@ -275,7 +278,11 @@ StartResult RunDialog(const PluginFolder& plugin, const char* text, const std::f
   result.kind = plugin.exports().resultKind();
   if (result.pointer) result.text = result.pointer;
   ::SetEvent(returned);
-  ::WaitForSingleObject(driver, INFINITE);
+  // The driver may still be asking this thread's windows for their texts.
+  while (::MsgWaitForMultipleObjects(1, &driver, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
+    MSG msg;
+    ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
   ::CloseHandle(driver);
   ::CloseHandle(returned);
   return result;
