@@ -300,6 +300,52 @@ HWND WaitForTopWindow(const std::wstring& title, const wchar_t* className, DWORD
   return found;
 }
 
+namespace {
+
+struct ChildQuery {
+  const wchar_t* className;
+  const wchar_t* text;
+  HWND found;
+};
+
+BOOL CALLBACK MatchChild(HWND window, LPARAM param) {
+  auto* q = reinterpret_cast<ChildQuery*>(param);
+  if (ClassName(window) != q->className) return TRUE;
+  if (q->text && WindowText(window) != q->text) return TRUE;
+  q->found = window;
+  return FALSE;
+}
+
+BOOL CALLBACK MatchFolderBrowser(HWND window, LPARAM param) {
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(window, &pid);
+  if (pid != ::GetCurrentProcessId() || !::IsWindowVisible(window) || ClassName(window) != L"#32770") return TRUE;
+  if (!FindChildWindow(window, L"SysTreeView32")) return TRUE;
+  *reinterpret_cast<HWND*>(param) = window;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND FindChildWindow(HWND parent, const wchar_t* className, const wchar_t* text) {
+  ChildQuery q{className, text, nullptr};
+  ::EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&q));
+  return q.found;
+}
+
+HWND FindFolderBrowser() {
+  HWND found = nullptr;
+  ::EnumWindows(MatchFolderBrowser, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+HWND WaitForFolderBrowser(DWORD limitMs) {
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = FindFolderBrowser()) != nullptr; }, limitMs);
+  if (!found) ADD_FAILURE() << "no folder browser appeared";
+  return found;
+}
+
 HWND WaitForMessageBox(const std::wstring& part, DWORD limitMs) {
   HWND found = nullptr;
   WaitUntil(

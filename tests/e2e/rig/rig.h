@@ -77,6 +77,12 @@ StartResult RunDialog(const PluginFolder& plugin, const char* text, const std::f
 HWND FindTopWindow(const std::wstring& title, const wchar_t* className = nullptr);
 HWND WaitForTopWindow(const std::wstring& title, const wchar_t* className = nullptr, DWORD limitMs = kDefaultWaitMs);
 
+// The shell's folder browser of this process: a dialog holding a tree.
+HWND FindFolderBrowser();
+HWND WaitForFolderBrowser(DWORD limitMs = kDefaultWaitMs);
+// A child window of the given class whose text is `text` (nullptr: any text).
+HWND FindChildWindow(HWND parent, const wchar_t* className, const wchar_t* text = nullptr);
+
 // A message box of this process whose text contains `part`.
 HWND WaitForMessageBox(const std::wstring& part, DWORD limitMs = kDefaultWaitMs);
 std::wstring MessageBoxText(HWND box);
