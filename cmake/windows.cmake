@@ -40,7 +40,6 @@ file(GLOB MARKWASH_E2E_TESTS CONFIGURE_DEPENDS tests/e2e/*_test.cpp)
 foreach(test_source ${MARKWASH_E2E_TESTS})
   get_filename_component(test_name ${test_source} NAME_WE)
   add_executable(${test_name} ${test_source})
-  # markwash_win32 too, so a test can drive one component without the dialog.
   target_link_libraries(${test_name} PRIVATE markwash_rig markwash_win32 gtest_main)
   target_link_options(${test_name} PRIVATE ${MARKWASH_STATIC_RUNTIME})
   add_dependencies(${test_name} Markwash markwash-host markwash_fakes)

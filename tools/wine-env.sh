@@ -17,5 +17,11 @@ markwash_wine_up() {
   fi
   mkdir -p "$WINEPREFIX"
   wineserver -p >/dev/null 2>&1 </dev/null
-  wine wineboot -i >/dev/null 2>&1 </dev/null
+  if [ ! -f "$WINEPREFIX/.markwash-ready" ]; then
+    wine wineboot -i >/dev/null 2>&1 </dev/null
+    # Without a window manager Wine should draw the window frames itself.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d Y /f >/dev/null 2>&1 </dev/null
+    touch "$WINEPREFIX/.markwash-ready"
+  fi
 }
