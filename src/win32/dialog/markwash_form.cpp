@@ -97,6 +97,7 @@ int TMarkwashForm::ShowModal() {
       modalResult_ = kModalCancel;
       break;
     }
+    controls_.RelayToHints(msg);
     if (!::IsDialogMessageW(window_, &msg)) {
       ::TranslateMessage(&msg);
       ::DispatchMessageW(&msg);
@@ -174,8 +175,13 @@ void TMarkwashForm::ShowError(const std::string& text) {
 }
 
 void TMarkwashForm::OnCommand(int id, int code) {
+  if (id == IDOK) {  // Enter where no control takes it: press the default button
+    HWND run = controls_.Get("bRunTidy");
+    if (::IsWindowEnabled(run)) ::SendMessageW(run, BM_CLICK, 0, 0);
+    return;
+  }
   const std::string_view name = controls_.NameOf(id);
-  if (name.empty()) return;  // IDOK/IDCANCEL from Enter and Esc: no button is bound to Esc
+  if (name.empty()) return;  // IDCANCEL from Esc: no button is bound to Esc
   if (code == BN_CLICKED) {
     auto it = clickHandlers_.find(name);
     if (it != clickHandlers_.end()) Dispatch(it->second);
@@ -183,6 +189,10 @@ void TMarkwashForm::OnCommand(int id, int code) {
 }
 
 void TMarkwashForm::OnNotify(const NMHDR& header) {
+  if (header.code == TCN_SELCHANGE && header.hwndFrom == controls_.Find("pcNewTags")) {
+    controls_.ShowSelectedSheet("pcNewTags");
+    return;
+  }
   if (header.hwndFrom != controls_.Find("Pages")) return;
   if (header.code == TCN_SELCHANGING) {
     ::SetWindowLongPtrW(window_, DWLP_MSGRESULT, FALSE);  // never prevents the change
