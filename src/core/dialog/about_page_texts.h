@@ -10,13 +10,13 @@ namespace markwash::about {
 inline constexpr std::string_view kVersionDate = "2002-01-06";
 inline constexpr std::string_view kVersionCaption = "Version vom 2002-01-06 (Alpha-Version)";
 
-inline constexpr std::string_view kAuthorMail = "markwash@example.org";
+inline constexpr std::string_view kAuthorMail = "mw@example.org";
 inline constexpr std::string_view kHomePage = "https://markwash.example.org/";
 inline constexpr std::string_view kTidyProjectAddress = "https://github.com/htacg/tidy-html5";
 inline constexpr std::string_view kTidyDownloadAddress = "https://binaries.html-tidy.org/";
 
 // Captions that show an address end with it (the unit tests hold them to that).
-inline constexpr std::string_view kAuthorEmailCaption = "EMail-Kontakt bezüglich des Plugins: markwash@example.org";
+inline constexpr std::string_view kAuthorEmailCaption = "EMail-Kontakt bezüglich des Plugins: mw@example.org";
 inline constexpr std::string_view kHomePageCaption = "Homepage: https://markwash.example.org/";
 
 inline constexpr std::string_view kAuthorNotice = "Geschrieben vom Markwash-Team";

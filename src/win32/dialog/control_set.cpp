@@ -99,6 +99,19 @@ void StyleLinkLabel(TLinkLabel& label, std::uint32_t f) {
   if (f & kHandCursor) label.SetCursor(::LoadCursorW(nullptr, IDC_HAND));
 }
 
+// The pages of a page control begin this far below its top, as designed.
+constexpr int kTabRowHeight = 24;
+
+// Tabs as high as designed, so that the pages get the designed size whatever
+// the system's tab metrics.
+void MatchTabRowHeight(HWND tabs) {
+  RECT area{0, 0, 400, 400};
+  ::SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+  RECT tab{};
+  if (area.top == kTabRowHeight || !::SendMessageW(tabs, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&tab))) return;
+  ::SendMessageW(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(tab.right - tab.left, tab.bottom - tab.top + kTabRowHeight - area.top));
+}
+
 }  // namespace
 
 ControlSet::ControlSet()
@@ -126,12 +139,13 @@ void ControlSet::Create(HWND form) {
   }
   BindUpDowns();
   AddHints();
-  Arrange();
   for (const Entry& e : entries_) {
     if (e.spec->kind != ControlKind::PageControl) continue;
+    MatchTabRowHeight(e.window);
     ::SendMessageW(e.window, TCM_SETCURSEL, 0, 0);  // every page control opens on its first page
     ShowSelectedSheet(e.spec->name);
   }
+  Arrange();
 }
 
 void ControlSet::ShowSelectedSheet(std::string_view pageControl) {
