@@ -178,4 +178,165 @@ TEST(DialogLayout, EveryControlAsBuilt) {
   });
 }
 
+struct ExpectedHint {
+  const char* name;
+  const char* hint;  // UTF-8
+};
+
+const std::vector<ExpectedHint>& ExpectedHints() {
+  static const std::vector<ExpectedHint> table = {
+      {"cbMarkup",
+       "Wenn aktiv erzeugt HTML eine korrigierte und verschönerte Version\r\ndes Quelltextes, die mit OK in den HTML-Editor übernommen werden\r\nkann. Diese Option ist unwirksam wenn Tidy unbekannte tags, fehlende\r\nAnführungszeichen bei Attributen oder fehlende schließende '>'  bei Tags\r\nfindet, in diesem Fall werden nur die Fehler angezeigt."},
+      {"cbWrap",
+       "Wenn aktiviert, umbricht Tidy den Quelltext\r\nspätestens nach der angegebenen Zahl von\r\nZeichen in einer Zeile."},
+      {"lWrap",
+       "Gibt die Anzahl der Zeichen an, nach denen die \r\nZeilen am rechten Rand umgebrochen werden."},
+      {"eWrap",
+       "Gibt die Anzahl der Zeichen an, nach denen die \r\nZeilen am rechten Rand umgebrochen werden."},
+      {"udWrap",
+       "Gibt die Anzahl der Zeichen an, nach denen die \r\nZeilen am rechten Rand umgebrochen werden."},
+      {"cbWrapAttributes",
+       "Wenn aktiviert, darf Tidy lange \r\nAttribute umbrechen."},
+      {"cbWrapASP",
+       "Wenn deaktiviert, werden ASP-Pseudo-Tags (<% %>) \r\nnicht mehr umbrochen. Standard: aktiviert."},
+      {"Label1",
+       "Wenn ja wird Tidy Block-Level Tags einrücken.\r\nWenn auto, entscheidet Tidy über die Einrückung von \r\nTags wie h1-h6, li oder p abhängig davon ob der Inhalt\r\ndieser Tags ein Block-Level-Element enthält."},
+      {"cbIndent",
+       "Wenn ja wird Tidy Block-Level Tags einrücken.\r\nWenn auto, entscheidet Tidy über die Einrückung von \r\nTags wie h1-h6, li oder p abhängig davon ob der Inhalt\r\ndieser Tags ein Block-Level-Element enthält."},
+      {"eIndentSpaces",
+       "Gibt an, wieviele Spalten\r\neingerückt wird."},
+      {"udIndentSpaces",
+       "Gibt an, wieviele Spalten\r\neingerückt wird."},
+      {"cbIndentAttributes",
+       "Wenn ja, beginnt jedes Attribut \r\nin einer neuen Zeile."},
+      {"cbHideEndTags",
+       "Wenn aktiv werden optionale schließende Tags weggelassen,\r\nwenn die formatierte Ausgabe erstellt wird. Diese Option wird\r\nignoriert, wenn das Zielformat XML ist."},
+      {"cbEncloseText",
+       "Wenn gesetzt, wird Text, der direkt im <body>-Element\r\nsteht, immer mit <p> umschlossen. \r\n\r\nNützlich ist diese Option, wenn eine vorhandene HTML-\r\nDatei mit einem Style-Sheet versehen werden soll. Text\r\nauf Ebene des Body-Elements zerstört die Ränder."},
+      {"cbDropEmptyParas",
+       "Wenn aktiviert, werden leere Absätze verworfen,\r\nansonsten werden sie durch zwei <br>-Elemente\r\nersetzt."},
+      {"cbFixBackslash",
+       "Ersetzt Backslashes in URLs (\\)\r\ndurch Vorwärts-Schrägstriche (/)."},
+      {"cbWord2000",
+       "Wenn aktiviert, versucht Tidy, den zusätzlichen Kram\r\nzu entfernen, den Microsoft Word 2000 einfügt, wenn \r\nman Word-Dokumente als \"Webseiten\" speichert."},
+      {"cbClean",
+       "Diese Option veranlasst Tidy, restliche Gestaltungs-Tags\r\nund Attribute durch Style-Regeln und strukturelle Tags\r\nzu ersetzen, wenn passend.\r\nDies funktioniert mit dem HTML, das von MS Office '97\r\ngeschrieben wird."},
+      {"cbDropFontTags",
+       "Wenn (zusamen mit »Clean«) aktiviert,\r\nentfernt Tidy Tags wie <font>, <center>\r\nanstatt sie durch Style-Regeln zu ersetzen."},
+      {"cbLogicalEmphasis",
+       "Wenn aktiv ersetzt Tidy Vorkommen von <i> durch <em>\r\nund <b> durch <strong>. Attribute bleiben erhalten. Wenn\r\ndiese Option aktiv ist, wird auch automatisch Clean aktiviert."},
+      {"cbAltText",
+       "Hier kann ein Text angegeben werden, der bei\r\nallen <img>-Tags als Alternativtext angegeben\r\nwird, die noch kein alt-Tag haben. \r\n\r\nACHTUNG: Dies unterdrückt weitere Warnungen.\r\nSIE SIND VERANTWORTLICH, BENUTZERN IHRE\r\nDOKUMENTE ZUGÄNGLICH ZU MACHEN, DIE DIE\r\nBILDER NICHT SEHEN KÖNNEN!"},
+      {"eAltText",
+       "Hier kann ein Text angegeben werden, der bei\r\nallen <img>-Tags als Alternativtext angegeben\r\nwird, die noch kein alt-Tag haben. \r\n\r\nACHTUNG: Dies unterdrückt weitere Warnungen.\r\nSIE SIND VERANTWORTLICH, BENUTZERN IHRE\r\nDOKUMENTE ZUGÄNGLICH ZU MACHEN, DIE DIE\r\nBILDER NICHT SEHEN KÖNNEN!"},
+      {"cbAssumeXmlProcins",
+       "Wenn aktiv, erwartet Tidy beim Analysieren\r\nder Eingabe Processing Instructions im XML-\r\nFormat (d.h. mit ?>statt > als Terminator).\r\nÄh, man erkläre mir, was ich da gerade \r\ngeschrieben habe."},
+      {"cbAddXmlPi",
+       "If set to yes, Tidy will use add the XML processing instruction\r\nwhen outputting XML or XHTML. The default is yes. Note that if\r\nthe input document includes an XML PI, then it will appear in\r\nthe output independent of the value of this option."},
+      {"cbDocType",
+       "Gibt den <!DOCTYPE> des Ziel-Dokuments an.\r\n- omit: kein Doctype\r\n- auto: Doctype wird automatisch ermittelt (Standard)\r\n- strict: HTML 4 Strict\r\n- loose: HTML 4 Transitional (Loose)\r\nOder geben Sie einen fpi für den Doctype an."},
+      {"cbTidyMark",
+       "Wenn aktiviert, hinterlässt Tidy ein Meta-Tag \r\nin der Ausgabedatei, das anzeigt, dass Tidy \r\ndie Datei bearbeitet hat."},
+      {"lTidyPath",
+       "Hier steht der Pfad zum vom Plugin verwendeten \r\nProgramm Tidy.exe.\r\n\r\nUm den Pfad zu ändern, hier klicken. Auch diese \r\nEinstellung wird in den Konfigurationsdateien gespeichert,\r\nist jedoch nur für das Plugin von Bedeutung."},
+
+  };
+  return table;
+}
+
+TEST(DialogLayout, HintsOfTheOptionControls) {
+  rig::PluginFolder plugin("hints");
+  rig::RunDialog(plugin, "x", [](Dialog& d) {
+    d.Sync();  // the dialog has run its loop once and applied the hint times
+    HWND tip = rig::HintWindowOf(d.window());
+    ASSERT_TRUE(tip);
+    EXPECT_EQ(10000, ::SendMessageW(tip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0));
+    for (const ExpectedHint& e : ExpectedHints()) {
+      SCOPED_TRACE(e.name);
+      EXPECT_EQ(rig::Widen(e.hint), rig::HintText(d.window(), d.Get(e.name)));
+    }
+    for (const char* name : {"cbWrapScriptLiterals", "cbWrapJste", "cbWrapPhp", "cbBreakBeforeBr", "cbUppercaseTags",
+                             "cbUppercaseAttributes", "cbQuoteMarks", "cbQuoteNbsp", "cbQuoteAmpersand",
+                             "cbFixBadComments", "eNewBlocklevelTags", "eNewInlineTags", "eNewEmptyTags",
+                             "eNewPreTags", "cbInputXML", "cbOutputXML", "cbOutputXHTML", "cbNumericEntities",
+                             "cbShowWarnings", "cbCharEncoding"}) {
+      SCOPED_TRACE(name);
+      EXPECT_EQ(L"", rig::HintText(d.window(), d.Get(name)));
+    }
+    d.Click("bCancel");
+  });
+}
+
+LOGFONTW FontOf(HWND window) {
+  LOGFONTW font{};
+  ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return font;
+}
+
+TEST(DialogLayout, MemosAndFonts) {
+  rig::PluginFolder plugin("memos");
+  rig::RunDialog(plugin, "x", [](Dialog& d) {
+    struct Memo {
+      const char* name;
+      bool readOnly, wordWrap, takesEnter;
+    };
+    for (const Memo& m : {Memo{"mErrors", true, true, false}, Memo{"mOutput", true, false, false},
+                          Memo{"mCfg", false, false, true}}) {
+      SCOPED_TRACE(m.name);
+      HWND memo = d.Get(m.name);
+      const LONG style = ::GetWindowLongW(memo, GWL_STYLE);
+      EXPECT_TRUE(style & ES_MULTILINE);
+      EXPECT_EQ(m.readOnly, (style & ES_READONLY) != 0);
+      EXPECT_EQ(!m.wordWrap, (style & ES_AUTOHSCROLL) != 0);  // no horizontal scrolling: lines wrap
+      EXPECT_EQ(m.takesEnter, (style & ES_WANTRETURN) != 0);
+      EXPECT_TRUE(style & WS_VSCROLL);
+      EXPECT_FALSE(style & WS_HSCROLL);
+      const LOGFONTW font = FontOf(memo);
+      EXPECT_EQ(std::wstring(L"Courier New"), font.lfFaceName);
+      EXPECT_EQ(-11, font.lfHeight);
+    }
+    for (const char* name : {"bRunTidy", "cbMarkup", "Label2", "cbDocType", "gFormats"}) {
+      SCOPED_TRACE(name);
+      const LOGFONTW font = FontOf(d.Get(name));
+      EXPECT_EQ(std::wstring(L"MS Sans Serif"), font.lfFaceName);
+      EXPECT_EQ(-11, font.lfHeight);
+      EXPECT_EQ(FW_NORMAL, font.lfWeight);
+    }
+    EXPECT_EQ(FW_BOLD, FontOf(d.Get("lTidyPath")).lfWeight);
+    // The number fields are right-aligned.
+    EXPECT_TRUE(::GetWindowLongW(d.Get("eWrap"), GWL_STYLE) & ES_RIGHT);
+    EXPECT_TRUE(::GetWindowLongW(d.Get("eIndentSpaces"), GWL_STYLE) & ES_RIGHT);
+    d.Click("bCancel");
+  });
+}
+
+TEST(DialogLayout, OpensOnOptionsAndBlocklevel) {
+  rig::PluginFolder plugin("first-pages");
+  rig::RunDialog(plugin, "x", [](Dialog& d) {
+    EXPECT_EQ(0, d.ActivePage("Pages"));
+    EXPECT_EQ(0, d.ActivePage("pcNewTags"));
+    EXPECT_TRUE(::IsWindowVisible(d.Get("eNewBlocklevelTags")));
+    EXPECT_FALSE(::IsWindowVisible(d.Get("eNewInlineTags")));
+    d.SelectPage("pcNewTags", 3);
+    EXPECT_TRUE(::IsWindowVisible(d.Get("eNewPreTags")));
+    EXPECT_FALSE(::IsWindowVisible(d.Get("eNewBlocklevelTags")));
+    // Up-down ranges and positions as built.
+    int low = 0, high = 0;
+    ::SendMessageW(d.Get("udWrap"), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
+    EXPECT_EQ(0, low);
+    EXPECT_EQ(32767, high);
+    ::SendMessageW(d.Get("udIndentSpaces"), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
+                   reinterpret_cast<LPARAM>(&high));
+    EXPECT_EQ(32, high);
+    EXPECT_EQ(66, ::SendMessageW(d.Get("udWrap"), UDM_GETPOS32, 0, 0));
+    EXPECT_EQ(2, ::SendMessageW(d.Get("udIndentSpaces"), UDM_GETPOS32, 0, 0));
+    // Items of the lists, none selected as built.
+    EXPECT_EQ(3, ::SendMessageW(d.Get("cbIndent"), CB_GETCOUNT, 0, 0));
+    EXPECT_EQ(CB_ERR, ::SendMessageW(d.Get("cbIndent"), CB_GETCURSEL, 0, 0));
+    EXPECT_EQ(4, ::SendMessageW(d.Get("cbDocType"), CB_GETCOUNT, 0, 0));
+    EXPECT_EQ(5, ::SendMessageW(d.Get("cbCharEncoding"), CB_GETCOUNT, 0, 0));
+    d.Click("bCancel");
+  });
+}
+
 }  // namespace

@@ -69,6 +69,10 @@ void TMarkwashForm::WireEvents() {
   clickHandlers_ = {
       {"bOK", &TMarkwashForm::bOKClick},
       {"bCancel", &TMarkwashForm::bCancelClick},
+      {"lAuthorEmail", &TMarkwashForm::lAuthorEmailClick},
+      {"lAuthorHP", &TMarkwashForm::lAuthorHPClick},
+      {"lTidySF", &TMarkwashForm::lTidySFClick},
+      {"lTidyDownload", &TMarkwashForm::lTidySFClick},
   };
 }
 
@@ -184,7 +188,10 @@ void TMarkwashForm::OnCommand(int id, int code) {
   if (name.empty()) return;  // IDCANCEL from Esc: no button is bound to Esc
   if (code == BN_CLICKED) {
     auto it = clickHandlers_.find(name);
-    if (it != clickHandlers_.end()) Dispatch(it->second);
+    if (it == clickHandlers_.end()) return;
+    sender_ = controls_.Get(name);
+    Dispatch(it->second);
+    sender_ = nullptr;
   }
 }
 
