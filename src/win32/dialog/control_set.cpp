@@ -59,8 +59,8 @@ WindowStyle StyleFor(const ControlSpec& spec) {
     case ControlKind::NumericEdit:
       return {WC_EDITW, base | WS_TABSTOP | kEnhancedEditStyle, WS_EX_CLIENTEDGE};
     case ControlKind::UpDown:
-      // The buddy's text shows the position, with thousands separators.
-      return {UPDOWN_CLASSW, base | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS, 0};
+      // The number pair, not the up-down itself, keeps the field's text.
+      return {UPDOWN_CLASSW, base | UDS_ALIGNRIGHT | UDS_ARROWKEYS, 0};
     case ControlKind::Memo: {
       DWORD style = base | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL;
       if (!(f & kWordWrap)) style |= ES_AUTOHSCROLL;

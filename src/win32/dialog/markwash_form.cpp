@@ -7,6 +7,7 @@
 #include "core/common/error.h"
 #include "win32/common/system_error.h"
 #include "win32/common/text_encoding.h"
+#include "win32/dialog/number_pair.h"
 #include "win32/plugin/module.h"
 
 namespace markwash::win32 {
@@ -196,6 +197,11 @@ void TMarkwashForm::OnCommand(int id, int code) {
 }
 
 void TMarkwashForm::OnNotify(const NMHDR& header) {
+  if (header.code == UDN_DELTAPOS) {
+    const bool taken = StepNumberPair(reinterpret_cast<const NMUPDOWN&>(header));
+    ::SetWindowLongPtrW(window_, DWLP_MSGRESULT, taken);  // nonzero: the up-down does not step itself
+    return;
+  }
   if (header.code == TCN_SELCHANGE && header.hwndFrom == controls_.Find("pcNewTags")) {
     controls_.ShowSelectedSheet("pcNewTags");
     return;

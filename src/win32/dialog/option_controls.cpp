@@ -8,6 +8,7 @@
 #include "core/dialog/option_faces.h"
 #include "win32/common/text_encoding.h"
 #include "win32/dialog/control_set.h"
+#include "win32/dialog/number_pair.h"
 
 namespace markwash::win32 {
 
@@ -40,7 +41,7 @@ void ControlSet::BindUpDowns() {
     if (e.spec->kind != ControlKind::UpDown) continue;
     const OptionFace* face = FindOptionFace(e.spec->name);
     HWND buddy = Get(e.spec->buddy);
-    ::SendMessageW(e.window, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
+    BindNumberPair(e.window, buddy);
     if (face) {
       ::SendMessageW(e.window, UDM_SETRANGE32, face->min, face->max);
       ::SendMessageW(e.window, UDM_SETPOS32, 0, face->position);
