@@ -7,6 +7,7 @@
 #include "core/common/error.h"
 #include "win32/common/system_error.h"
 #include "win32/common/text_encoding.h"
+#include "win32/dialog/number_pair.h"
 #include "win32/plugin/module.h"
 
 namespace markwash::win32 {
@@ -69,6 +70,10 @@ void TMarkwashForm::WireEvents() {
   clickHandlers_ = {
       {"bOK", &TMarkwashForm::bOKClick},
       {"bCancel", &TMarkwashForm::bCancelClick},
+      {"lAuthorEmail", &TMarkwashForm::lAuthorEmailClick},
+      {"lAuthorHP", &TMarkwashForm::lAuthorHPClick},
+      {"lTidySF", &TMarkwashForm::lTidySFClick},
+      {"lTidyDownload", &TMarkwashForm::lTidySFClick},
   };
 }
 
@@ -97,6 +102,7 @@ int TMarkwashForm::ShowModal() {
       modalResult_ = kModalCancel;
       break;
     }
+    controls_.RelayToHints(msg);
     if (!::IsDialogMessageW(window_, &msg)) {
       ::TranslateMessage(&msg);
       ::DispatchMessageW(&msg);
@@ -174,15 +180,32 @@ void TMarkwashForm::ShowError(const std::string& text) {
 }
 
 void TMarkwashForm::OnCommand(int id, int code) {
+  if (id == IDOK) {  // Enter where no control takes it: press the default button
+    HWND run = controls_.Get("bRunTidy");
+    if (::IsWindowEnabled(run)) ::SendMessageW(run, BM_CLICK, 0, 0);
+    return;
+  }
   const std::string_view name = controls_.NameOf(id);
-  if (name.empty()) return;  // IDOK/IDCANCEL from Enter and Esc: no button is bound to Esc
+  if (name.empty()) return;  // IDCANCEL from Esc: no button is bound to Esc
   if (code == BN_CLICKED) {
     auto it = clickHandlers_.find(name);
-    if (it != clickHandlers_.end()) Dispatch(it->second);
+    if (it == clickHandlers_.end()) return;
+    sender_ = controls_.Get(name);
+    Dispatch(it->second);
+    sender_ = nullptr;
   }
 }
 
 void TMarkwashForm::OnNotify(const NMHDR& header) {
+  if (header.code == UDN_DELTAPOS) {
+    const bool taken = StepNumberPair(reinterpret_cast<const NMUPDOWN&>(header));
+    ::SetWindowLongPtrW(window_, DWLP_MSGRESULT, taken);  // nonzero: the up-down does not step itself
+    return;
+  }
+  if (header.code == TCN_SELCHANGE && header.hwndFrom == controls_.Find("pcNewTags")) {
+    controls_.ShowSelectedSheet("pcNewTags");
+    return;
+  }
   if (header.hwndFrom != controls_.Find("Pages")) return;
   if (header.code == TCN_SELCHANGING) {
     ::SetWindowLongPtrW(window_, DWLP_MSGRESULT, FALSE);  // never prevents the change

@@ -58,6 +58,10 @@ class TMarkwashForm {
   void FormDestroy();
   void bOKClick() { EndModal(kModalOk); }
   void bCancelClick() { EndModal(kModalCancel); }
+  // Links of the about page (form_about_links.cpp).
+  void lAuthorEmailClick();
+  void lAuthorHPClick();
+  void lTidySFClick();
 
   HWND window_ = nullptr;
   ControlSet controls_;
@@ -67,6 +71,7 @@ class TMarkwashForm {
   int modalResult_ = kModalNone;
   bool shown_ = false;
   std::unordered_map<std::string_view, Handler> clickHandlers_;
+  HWND sender_ = nullptr;  // the control whose event is being handled
 };
 
 }  // namespace markwash::win32
