@@ -40,7 +40,9 @@ file(GLOB MARKWASH_E2E_TESTS CONFIGURE_DEPENDS tests/e2e/*_test.cpp)
 foreach(test_source ${MARKWASH_E2E_TESTS})
   get_filename_component(test_name ${test_source} NAME_WE)
   add_executable(${test_name} ${test_source})
-  target_link_libraries(${test_name} PRIVATE markwash_rig markwash_win32 gtest_main)
+  # markwash_win32 and the core too: some tests drive one component or build
+  # option sets with the engine itself, without the dialog.
+  target_link_libraries(${test_name} PRIVATE markwash_rig markwash_win32 markwash_core gtest_main)
   target_link_options(${test_name} PRIVATE ${MARKWASH_STATIC_RUNTIME})
   add_dependencies(${test_name} Markwash markwash-host markwash_fakes)
 endforeach()

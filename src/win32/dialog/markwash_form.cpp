@@ -52,6 +52,7 @@ TMarkwashForm::TMarkwashForm() {
     ::SetWindowTextW(window_, Utf8ToWide(kFormCaption).c_str());
     ::SetWindowPos(window_, nullptr, 0, 0, kFormWidth, kFormHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     controls_.Create(window_);
+    optionSets_ = std::make_unique<FormOptionSets>(MakeOptionFormSite(), waitCursor_);
     WireEvents();
     ActivatePage(0);
     FormCreate();
@@ -74,6 +75,20 @@ void TMarkwashForm::WireEvents() {
       {"lAuthorHP", &TMarkwashForm::lAuthorHPClick},
       {"lTidySF", &TMarkwashForm::lTidySFClick},
       {"lTidyDownload", &TMarkwashForm::lTidySFClick},
+      // The option set buttons of both pages share their handlers.
+      {"bSaveOptions", &TMarkwashForm::bSaveOptionsClick},
+      {"Button1", &TMarkwashForm::bSaveOptionsClick},
+      {"bLoadOptions", &TMarkwashForm::bLoadOptionsClick},
+      {"Button2", &TMarkwashForm::bLoadOptionsClick},
+      {"bResetOptions", &TMarkwashForm::bResetOptionsClick},
+      {"Button3", &TMarkwashForm::bResetOptionsClick},
+      {"bAsDefaultOptions", &TMarkwashForm::bAsDefaultOptionsClick},
+      {"Button4", &TMarkwashForm::bAsDefaultOptionsClick},
+      {"cbWrap", &TMarkwashForm::cbWrapClick},
+      {"cbClean", &TMarkwashForm::cbCleanClick},
+      {"cbAltText", &TMarkwashForm::cbAltTextClick},
+      {"cbInputXML", &TMarkwashForm::cbInputXMLClick},
+      {"cbLogicalEmphasis", &TMarkwashForm::cbLogicalEmphasisClick},
   };
 }
 
@@ -89,6 +104,8 @@ int TMarkwashForm::ShowModal() {
   shown_ = true;
   modalResult_ = kModalNone;
   ::ShowWindow(window_, SW_SHOWNORMAL);
+  // Showing need not resize; the default option set comes now at the latest.
+  Dispatch(&TMarkwashForm::FormResize);
   ::SetForegroundWindow(window_);
   MSG msg;
   while (modalResult_ == kModalNone) {
@@ -142,6 +159,11 @@ INT_PTR TMarkwashForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
       if (!controls_.Find("Pages")) return FALSE;  // still being built
       controls_.Arrange();
+      // Only once shown: the first resize must follow the restored state.
+      if (shown_) Dispatch(&TMarkwashForm::FormResize);
+      return TRUE;
+    case kDocTypePicked:
+      Dispatch(&TMarkwashForm::cbDocTypeChange);
       return TRUE;
     case WM_GETMINMAXINFO: {
       auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
@@ -187,13 +209,22 @@ void TMarkwashForm::OnCommand(int id, int code) {
   }
   const std::string_view name = controls_.NameOf(id);
   if (name.empty()) return;  // IDCANCEL from Esc: no button is bound to Esc
+  // A check box set from code runs its rule in the option engine already.
+  if (optionSets_ && optionSets_->Updating()) return;
   if (code == BN_CLICKED) {
     auto it = clickHandlers_.find(name);
-    if (it == clickHandlers_.end()) return;
-    sender_ = controls_.Get(name);
-    Dispatch(it->second);
-    sender_ = nullptr;
+    if (it != clickHandlers_.end()) {
+      sender_ = controls_.Get(name);
+      Dispatch(it->second);
+      sender_ = nullptr;
+    }
   }
+  OnOptionCommand(name, code);
+}
+
+void TMarkwashForm::RunClickHandler(std::string_view name) {
+  auto it = clickHandlers_.find(name);
+  if (it != clickHandlers_.end()) (this->*it->second)();
 }
 
 void TMarkwashForm::OnNotify(const NMHDR& header) {
@@ -208,15 +239,24 @@ void TMarkwashForm::OnNotify(const NMHDR& header) {
   }
   if (header.hwndFrom != controls_.Find("Pages")) return;
   if (header.code == TCN_SELCHANGING) {
+    Dispatch(&TMarkwashForm::PagesChanging);
     ::SetWindowLongPtrW(window_, DWLP_MSGRESULT, FALSE);  // never prevents the change
   } else if (header.code == TCN_SELCHANGE) {
-    ActivatePage(static_cast<int>(::SendMessageW(header.hwndFrom, TCM_GETCURSEL, 0, 0)));
+    ShowSheet(static_cast<int>(::SendMessageW(header.hwndFrom, TCM_GETCURSEL, 0, 0)));
+    Dispatch(&TMarkwashForm::PagesChange);
   }
 }
 
 void TMarkwashForm::ActivatePage(int index) {
   HWND pages = controls_.Get("Pages");
+  const bool changing = ::SendMessageW(pages, TCM_GETCURSEL, 0, 0) != index;
+  if (changing) Dispatch(&TMarkwashForm::PagesChanging);
   ::SendMessageW(pages, TCM_SETCURSEL, index, 0);
+  ShowSheet(index);
+  if (changing) Dispatch(&TMarkwashForm::PagesChange);
+}
+
+void TMarkwashForm::ShowSheet(int index) {
   static constexpr std::string_view kSheets[] = {"tsOptions", "tsError", "tsOut", "tsCfg", "TabSheet1"};
   for (int i = 0; i < 5; ++i) ::ShowWindow(controls_.Get(kSheets[i]), i == index ? SW_SHOW : SW_HIDE);
 }

@@ -6,6 +6,7 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -15,6 +16,7 @@
 #include "core/common/wait_cursor.h"
 #include "win32/dialog/control_set.h"
 #include "win32/dialog/screen_cursor.h"
+#include "win32/options/form_option_sets.h"
 
 namespace markwash::win32 {
 
@@ -38,10 +40,12 @@ class TMarkwashForm {
   TextLines InputLines;
   TextLines OutputLines;
   std::string DefaultOptionFileName;
-  bool DefaultsLoaded = false;
 
  private:
   using Handler = void (TMarkwashForm::*)();
+  // Posted after a pick from the document type list, so that the rule sees
+  // the combo's text only once it shows the picked item.
+  static constexpr UINT kDocTypePicked = WM_APP + 40;
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Dispatch(Handler handler);
@@ -50,8 +54,14 @@ class TMarkwashForm {
   void OnNotify(const NMHDR& header);
   void WireEvents();
   void EndModal(int result) { modalResult_ = result; }
+  // A page switch from code runs the same change handlers as a click on a tab.
   void ActivatePage(int index);
+  void ShowSheet(int index);
+  void OnOptionCommand(std::string_view name, int code);
+  // Runs the click handler wired to the control, if any, as a click would.
+  void RunClickHandler(std::string_view name);
   std::string_view ActivePageName() const;
+  OptionFormSite MakeOptionFormSite();
 
   // Event handlers.
   void FormCreate();
@@ -62,6 +72,19 @@ class TMarkwashForm {
   void lAuthorEmailClick();
   void lAuthorHPClick();
   void lTidySFClick();
+  void FormResize();
+  void PagesChanging();
+  void PagesChange();
+  void bSaveOptionsClick();
+  void bLoadOptionsClick();
+  void bResetOptionsClick();
+  void bAsDefaultOptionsClick();
+  void cbWrapClick();
+  void cbCleanClick();
+  void cbAltTextClick();
+  void cbInputXMLClick();
+  void cbLogicalEmphasisClick();
+  void cbDocTypeChange();
 
   HWND window_ = nullptr;
   ControlSet controls_;
@@ -70,6 +93,7 @@ class TMarkwashForm {
   std::string placementFileName_;
   int modalResult_ = kModalNone;
   bool shown_ = false;
+  std::unique_ptr<FormOptionSets> optionSets_;
   std::unordered_map<std::string_view, Handler> clickHandlers_;
   HWND sender_ = nullptr;  // the control whose event is being handled
 };

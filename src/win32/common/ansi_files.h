@@ -1,0 +1,16 @@
+// Files named by 8-bit ANSI code-page paths, read and written as whole byte
+// strings: the configuration files and the texts handed to Tidy.exe.
+#pragma once
+#include <string>
+
+#include "win32/common/file_system.h"  // FileExists
+
+namespace markwash::win32 {
+
+// The whole file; raises "Cannot open file %s" when it cannot be opened.
+std::string ReadWholeFile(const std::string& name);
+// Creates or replaces the file with the bytes; raises "Cannot create file %s"
+// when it cannot be created.
+void WriteWholeFile(const std::string& name, const std::string& bytes);
+
+}  // namespace markwash::win32

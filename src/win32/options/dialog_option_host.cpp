@@ -1,0 +1,85 @@
+#include "win32/options/dialog_option_host.h"
+
+#include <windows.h>
+
+#include "win32/common/ansi_files.h"
+#include "win32/common/text_encoding.h"
+#include "win32/plugin/module.h"
+
+namespace markwash::win32 {
+namespace {
+
+// Questions carry the dialog's caption.
+constexpr wchar_t kCaption[] = L"Markwash Plugin";
+
+}  // namespace
+
+bool DialogOptionHost::FileExists(const std::string& name) { return win32::FileExists(name); }
+
+std::string DialogOptionHost::LibraryFileName() { return win32::LibraryFileName(); }
+
+std::string DialogOptionHost::CurrentDirectory() {
+  // The directory may change between asking for the size and reading it.
+  std::string folder(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD n = ::GetCurrentDirectoryA(static_cast<DWORD>(folder.size()), folder.data());
+    if (n < folder.size()) {
+      folder.resize(n);
+      return folder;
+    }
+    folder.resize(n);
+  }
+}
+
+std::string DialogOptionHost::PathVariable() {
+  std::string value;
+  for (;;) {
+    const DWORD n = ::GetEnvironmentVariableA("PATH", value.data(), static_cast<DWORD>(value.size()));
+    if (n == 0) return {};  // unset or empty
+    if (n < value.size()) {
+      value.resize(n);
+      return value;
+    }
+    value.resize(n);  // the size with the closing NUL
+  }
+}
+
+bool DialogOptionHost::IsDbcsLeadByte(unsigned char byte) { return ::IsDBCSLeadByte(byte) != FALSE; }
+
+std::string DialogOptionHost::LoadFile(const std::string& name) { return ReadWholeFile(name); }
+
+void DialogOptionHost::SaveFile(const std::string& name, const std::string& bytes) { WriteWholeFile(name, bytes); }
+
+std::string DialogOptionHost::ConfigHeader() { return WideToAnsi(LoadResourceString(kConfigHeaderText)); }
+
+int DialogOptionHost::Ask(unsigned text_id, unsigned flags) {
+  return ::MessageBoxW(site_.window(), LoadResourceString(text_id).c_str(), kCaption, flags);
+}
+
+bool DialogOptionHost::AskTidyNotFound() { return Ask(kTidyNotFoundQuestion, MB_YESNO | MB_ICONSTOP) == IDYES; }
+
+bool DialogOptionHost::AskSaveDefault() { return Ask(kSaveDefaultQuestion, MB_YESNO | MB_ICONQUESTION) == IDYES; }
+
+ResetAnswer DialogOptionHost::AskResetOptions() {
+  switch (Ask(kResetQuestion, MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2)) {
+    case IDYES: return ResetAnswer::kYes;
+    case IDNO: return ResetAnswer::kNo;
+    default: return ResetAnswer::kCancel;
+  }
+}
+
+// The locate operation is what a click on the path label does.
+void DialogOptionHost::LocateTidy() { site_.runClickHandler("lTidyPath"); }
+
+void DialogOptionHost::PostAsDefaultOptionsClick() {
+  ::PostMessageW(site_.control("bAsDefaultOptions"), BM_CLICK, 0, 0);
+}
+
+OptionPage DialogOptionHost::ActivePage() {
+  const std::string_view sheet = site_.activePageName();
+  if (sheet == "tsOptions") return OptionPage::kOptions;
+  if (sheet == "tsCfg") return OptionPage::kConfig;
+  return OptionPage::kOther;
+}
+
+}  // namespace markwash::win32

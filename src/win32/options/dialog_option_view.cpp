@@ -1,0 +1,102 @@
+#include "win32/options/dialog_option_view.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "core/common/error.h"
+#include "win32/common/text_encoding.h"
+
+namespace markwash::win32 {
+namespace {
+
+std::wstring WindowTextOf(HWND window) {
+  const int length = ::GetWindowTextLengthW(window);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(::GetWindowTextW(window, text.data(), length + 1)));
+  return text;
+}
+
+// The largest text an edit control takes; the script may be any size.
+constexpr WPARAM kUnlimitedText = 0x7FFFFFFE;
+
+}  // namespace
+
+HWND DialogOptionView::Window(OptionControl control) const { return site_.control(Entry(control).name); }
+
+bool DialogOptionView::Checked(OptionControl box) {
+  return ::SendMessageW(Window(box), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void DialogOptionView::SetCheckedRaw(OptionControl box, bool checked) {
+  UpdateScope scope(updating_);
+  ::SendMessageW(Window(box), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool DialogOptionView::Enabled(OptionControl control) { return ::IsWindowEnabled(Window(control)) != FALSE; }
+
+void DialogOptionView::SetEnabled(OptionControl control, bool enabled) {
+  UpdateScope scope(updating_);
+  ::EnableWindow(Window(control), enabled ? TRUE : FALSE);
+}
+
+int DialogOptionView::ItemIndex(OptionControl list) {
+  const LRESULT item = ::SendMessageW(Window(list), CB_GETCURSEL, 0, 0);
+  return item == CB_ERR ? -1 : static_cast<int>(item);
+}
+
+void DialogOptionView::SetItemIndex(OptionControl list, int item) {
+  UpdateScope scope(updating_);
+  ::SendMessageW(Window(list), CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+}
+
+std::string DialogOptionView::Text(OptionControl control) { return WideToAnsi(WindowTextOf(Window(control))); }
+
+void DialogOptionView::SetText(OptionControl control, std::string_view text) {
+  UpdateScope scope(updating_);
+  HWND window = Window(control);
+  if (Entry(control).kind == ControlKind::kEditableCombo) {
+    // A combo keeps its selected item when only its text is set.
+    ::SendMessageW(window, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  }
+  ::SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(AnsiToWide(text).c_str()));
+}
+
+// The up-down reads its partner field itself: a whole number in range becomes
+// the position, anything else leaves the last valid one.
+int DialogOptionView::Position(OptionControl updown) {
+  return static_cast<int>(::SendMessageW(Window(updown), UDM_GETPOS32, 0, 0));
+}
+
+void DialogOptionView::SetPosition(OptionControl updown, int position) {
+  UpdateScope scope(updating_);
+  const OptionEntry& entry = Entry(updown);
+  ::SendMessageW(Window(updown), UDM_SETPOS32, 0, std::clamp(position, entry.min, entry.max));
+}
+
+std::string DialogOptionView::TidyPath() { return Text(OptionControl::lTidyPath); }
+
+void DialogOptionView::SetTidyPath(std::string_view text, bool bold) {
+  UpdateScope scope(updating_);
+  HWND label = Window(OptionControl::lTidyPath);
+  ::SendMessageW(label, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(site_.labelFont(bold)), FALSE);
+  ::SetWindowTextW(label, AnsiToWide(text).c_str());
+  ::InvalidateRect(label, nullptr, TRUE);
+}
+
+TextLines DialogOptionView::ScriptLines() {
+  return SplitLines(WideToAnsi(WindowTextOf(Window(OptionControl::mCfg))));
+}
+
+void DialogOptionView::SetScriptLines(const TextLines& lines) {
+  UpdateScope scope(updating_);
+  HWND memo = Window(OptionControl::mCfg);
+  ::SendMessageW(memo, EM_SETLIMITTEXT, kUnlimitedText, 0);
+  const std::wstring text = AnsiToWide(JoinLines(lines));
+  if (!::SendMessageW(memo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()))) {
+    throw Error("Text exceeds memo capacity");
+  }
+}
+
+}  // namespace markwash::win32
