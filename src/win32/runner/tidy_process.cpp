@@ -8,7 +8,8 @@
 #include "win32/common/system_error.h"
 #include "win32/common/text_encoding.h"
 #include "win32/common/unique_handle.h"
-#include "win32/common/whole_file.h"
+#include "win32/common/ansi_files.h"
+#include "win32/runner/document_file.h"
 #include "win32/runner/temp_file.h"
 
 namespace markwash::win32 {
