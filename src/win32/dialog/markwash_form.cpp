@@ -71,6 +71,8 @@ void TMarkwashForm::WireEvents() {
   clickHandlers_ = {
       {"bOK", &TMarkwashForm::bOKClick},
       {"bCancel", &TMarkwashForm::bCancelClick},
+      {"bRunTidy", &TMarkwashForm::bRunTidyClick},
+      {"lTidyPath", &TMarkwashForm::lTidyPathClick},
       {"lAuthorEmail", &TMarkwashForm::lAuthorEmailClick},
       {"lAuthorHP", &TMarkwashForm::lAuthorHPClick},
       {"lTidySF", &TMarkwashForm::lTidySFClick},

@@ -6,6 +6,8 @@
 
 #include "core/common/error.h"
 #include "win32/common/text_encoding.h"
+#include "win32/common/unique_handle.h"
+#include "win32/dialog/link_label.h"
 
 namespace markwash::win32 {
 namespace {
@@ -81,6 +83,14 @@ void DialogOptionView::SetTidyPath(std::string_view text, bool bold) {
   HWND label = Window(OptionControl::lTidyPath);
   ::SendMessageW(label, WM_SETFONT,
                  reinterpret_cast<WPARAM>(site_.labelFont(bold)), FALSE);
+  // Bold or not in the hover font too, which underlines the label's font.
+  if (TLinkLabel* link = TLinkLabel::Of(label)) {
+    LOGFONTW font{};
+    ::GetObjectW(site_.labelFont(bold), sizeof font, &font);
+    font.lfUnderline = TRUE;
+    const UniqueFont underlined(::CreateFontIndirectW(&font));
+    link->SetHoverFont(underlined.get());
+  }
   ::SetWindowTextW(label, AnsiToWide(text).c_str());
   ::InvalidateRect(label, nullptr, TRUE);
 }
