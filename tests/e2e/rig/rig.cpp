@@ -232,6 +232,11 @@ void PluginFolder::CopyTidyHere(const std::wstring& name) const {
     ADD_FAILURE() << "cannot copy " << Narrow(BuiltTidyPath());
 }
 
+void PluginFolder::CopyProgramHere(const std::wstring& program, const std::wstring& name) const {
+  if (!::CopyFileW((ProgramFolder() + program).c_str(), (folder_ + name).c_str(), FALSE))
+    ADD_FAILURE() << "cannot copy " << Narrow(program);
+}
+
 struct DriverJob {
   const std::function<void(Dialog&)>* script;
   HANDLE returned;
@@ -533,6 +538,13 @@ void Dialog::ClickWindow(HWND window) const {
 
 void Dialog::SetText(const std::string& name, const std::wstring& text) const {
   ::SendMessageW(Get(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+HWND Dialog::FocusedWindow() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(window_, nullptr), &info)) return nullptr;
+  return info.hwndFocus;
 }
 
 void Dialog::Focus(HWND window) const {

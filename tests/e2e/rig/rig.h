@@ -51,6 +51,8 @@ class PluginFolder {
   std::wstring Path(const std::wstring& name) const { return folder_ + name; }
   const Exports& exports() const { return exports_; }
   void CopyTidyHere(const std::wstring& name = L"Tidy.exe") const;
+  // Copies a program built beside the tests (a stand-in for Tidy) into the folder.
+  void CopyProgramHere(const std::wstring& program, const std::wstring& name) const;
   void Unload();
 
  private:
@@ -139,6 +141,7 @@ class Dialog {
   void SetText(const std::string& name, const std::wstring& text) const;
   std::wstring Text(const std::string& name) const { return WindowText(Get(name)); }
   void Focus(HWND window) const;
+  HWND FocusedWindow() const;  // the window with the keyboard focus on the dialog's thread
   void PressKey(HWND window, WORD key) const;    // key down and up, through the queue
   void TypeChar(HWND window, wchar_t ch) const;  // a typed character
   void SelectPage(const std::string& pageControl, int index) const;
