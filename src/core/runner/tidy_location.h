@@ -18,7 +18,7 @@ inline constexpr char kTidyExeFileName[] = "Tidy.exe";
 std::string TidyFileInFolder(std::string_view folder, const FileExistsTest& exists);
 
 // "Gefunden in <folder>" when the folder holds "Tidy_win32.exe" or "Tidy.exe",
-// else "Nicht gefunden in <folder>" (UTF-8, as shown to the user).
+// else "Nicht gefunden in <folder>": ASCII words, the folder in its own bytes.
 std::string SelectionStatusText(std::string_view folder, const FileExistsTest& exists);
 
 // The automatic search: "Tidy_win32.exe" along the search list, else the

@@ -48,7 +48,9 @@ TBrowseForFolderDialog& TMarkwashForm::FolderBrowser() {
 void TMarkwashForm::lTidyPathClick() {
   TBrowseForFolderDialog& browser = FolderBrowser();
   const std::string current = optionSets_->TidyPath();
-  if (FileExists(current)) browser.SetSelectedPath(FolderPart(current));
+  // The folder without its backslash (a drive root keeps it), as the shell
+  // parses folder names.
+  if (FileExists(current)) browser.SetSelectedPath(FolderOfHit(current, IsAnsiLeadByte));
   if (browser.Execute()) optionSets_->SetTidyPath(TidyFileInFolder(browser.SelectedPath(), Exists), false);
   if (!FileExists(optionSets_->TidyPath())) optionSets_->SetTidyPathNotFound();
 }
@@ -63,7 +65,9 @@ void TMarkwashForm::BrowseForFolderDialog1CustomButtonClick() {
   TBrowseForFolderDialog& browser = FolderBrowser();
   const std::string hit = AutoSearchTidy(TidySearchList, optionSets_->TidyPath(), Exists, IsAnsiLeadByte);
   if (!hit.empty()) {
-    browser.SetSelectedPath(FolderOfHit(hit, IsAnsiLeadByte));  // the selection feedback follows
+    // A hit of the bare name lies in the current directory; its folder must
+    // be named, or the browser would be asked to select nothing.
+    browser.SetSelectedPath(FolderOfHit(FullPathName(hit), IsAnsiLeadByte));  // the selection feedback follows
     return;
   }
   if (AskUser(browser.DialogWindow(), kDownloadOfferQuestion, MB_YESNOCANCEL | MB_ICONSTOP) == IDYES) {

@@ -7,5 +7,8 @@ namespace markwash::win32 {
 
 std::string TidySearchList();
 bool IsAnsiLeadByte(unsigned char byte);
+// The name as a full path (a relative name is taken from the current
+// directory); the name itself when the system cannot tell.
+std::string FullPathName(const std::string& name);
 
 }  // namespace markwash::win32
