@@ -43,9 +43,23 @@ LARGE_INTEGER Now() {
   return t;
 }
 
-// An HTML document of about `bytes` bytes: paragraphs, lists, tables, unclosed
-// elements and umlauts in the ANSI code page, CR LF lines of some 80 bytes.
-std::string MakeDocument(size_t bytes) {
+// An HTML document of about `bytes` bytes: paragraphs, lists, tables and
+// umlauts in the ANSI code page, CR LF lines of some 80 bytes. The messy one
+// leaves elements unclosed and misnested, so Tidy reports on every section;
+// the clean one gives Tidy next to nothing to say.
+std::string MakeCleanDocument(size_t bytes) {
+  std::string doc = "<!DOCTYPE html>\r\n<html><head><title>Benchmark</title></head><body>\r\n";
+  for (int i = 0; doc.size() < bytes; ++i) {
+    doc += "<h2>Abschnitt " + std::to_string(i) + "</h2>\r\n";
+    doc += "<p>Gr&uuml;&szlig;e aus dem Absatz " + std::to_string(i) + " mit <b>fettem <i>Text</i></b>.</p>\r\n";
+    doc += "<ul><li>Eins</li><li>Zwei</li><li>Drei</li></ul>\r\n";
+    doc += "<table><tr><td>Zelle</td><td>" + std::to_string(i * 7) + "</td></tr></table>\r\n";
+  }
+  doc += "</body></html>\r\n";
+  return doc;
+}
+
+std::string MakeMessyDocument(size_t bytes) {
   std::string doc = "<html><head><title>Benchmark</title></head><body>\r\n";
   for (int i = 0; doc.size() < bytes; ++i) {
     doc += "<h2>Abschnitt " + std::to_string(i) + "</h2>\r\n";
@@ -183,7 +197,7 @@ SIZE_T CurrentBytes() {
 }
 
 // One size, in this process: prints "MB plugin-s direct-s ratio peak-MB peak/doc".
-int MeasureOne(int megabytes, const std::wstring& tidy) {
+int MeasureOne(int megabytes, bool messy, const std::wstring& tidy) {
   const std::wstring folder = ProgramFolder() + L"bench-" + std::to_wstring(megabytes) + L"\\";
   const std::wstring temp = folder + L"temp\\";
   ::CreateDirectoryW(folder.c_str(), nullptr);
@@ -195,7 +209,8 @@ int MeasureOne(int megabytes, const std::wstring& tidy) {
   HMODULE library = ::LoadLibraryW((folder + L"Markwash.dll").c_str());
   if (!library) return 1;
   auto start = reinterpret_cast<StartFn>(::GetProcAddress(library, "pluginStart"));
-  std::string document = MakeDocument(static_cast<size_t>(megabytes) << 20);
+  const size_t size = static_cast<size_t>(megabytes) << 20;
+  std::string document = messy ? MakeMessyDocument(size) : MakeCleanDocument(size);
   Measurement m;
   const SIZE_T baseline = CurrentBytes();
   HANDLE driver = ::CreateThread(nullptr, 0, Drive, &m, 0, nullptr);
@@ -207,9 +222,9 @@ int MeasureOne(int megabytes, const std::wstring& tidy) {
   const double direct = RunTidyDirectly(folder + L"Tidy.exe", folder, document, ToAnsi(m.script));
   const double plugin = m.pluginSeconds;
   const double mb = static_cast<double>(document.size()) / (1 << 20);
-  std::printf("%6.2f MB  plug-in %7.3f s  Tidy alone %7.3f s  ratio %5.3f  host peak +%7.1f MB (%4.2fx document)"
+  std::printf("%s %6.2f MB  plug-in %7.3f s  Tidy alone %7.3f s  ratio %5.3f  host peak +%7.1f MB (%4.2fx document)"
               "  result %zu bytes\n",
-              mb, plugin, direct, direct > 0 ? plugin / direct : 0.0,
+              messy ? "messy" : "clean", mb, plugin, direct, direct > 0 ? plugin / direct : 0.0,
               static_cast<double>(peak - baseline) / (1 << 20),
               static_cast<double>(peak - baseline) / static_cast<double>(document.size()), resultSize);
   std::fflush(stdout);
@@ -221,9 +236,8 @@ int MeasureOne(int megabytes, const std::wstring& tidy) {
 
 int wmain(int argc, wchar_t** argv) {
   std::wstring tidy;
-  if (argc > 2 && std::wstring(argv[1]) == L"--one") {
-    tidy = argc > 3 ? argv[3] : L"";
-    return MeasureOne(std::atoi(ToAnsi(argv[2]).c_str()), tidy);
+  if (argc > 4 && std::wstring(argv[1]) == L"--one") {
+    return MeasureOne(std::atoi(ToAnsi(argv[2]).c_str()), std::wstring(argv[3]) == L"messy", argv[4]);
   }
   if (argc > 1) {
     tidy = argv[1];
@@ -235,10 +249,12 @@ int wmain(int argc, wchar_t** argv) {
   std::printf("Whole plug-in run (click to results shown) against Tidy.exe alone, and host peak memory\n");
   std::fflush(stdout);
   int status = 0;
+  for (const wchar_t* kind : {L"clean", L"messy"})
   for (int megabytes : {1, 5, 20}) {
     wchar_t self[MAX_PATH];
     ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring command = L"\"" + std::wstring(self) + L"\" --one " + std::to_wstring(megabytes) + L" \"" + tidy + L"\"";
+    std::wstring command = L"\"" + std::wstring(self) + L"\" --one " + std::to_wstring(megabytes) + L" " + kind +
+                           L" \"" + tidy + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
