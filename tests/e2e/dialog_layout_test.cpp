@@ -246,6 +246,7 @@ const std::vector<ExpectedHint>& ExpectedHints() {
 
 TEST(DialogLayout, HintsOfTheOptionControls) {
   rig::PluginFolder plugin("hints");
+  plugin.CopyTidyHere();  // no question about a missing Tidy.exe at the start
   rig::RunDialog(plugin, "x", [](Dialog& d) {
     d.Sync();  // the dialog has run its loop once and applied the hint times
     HWND tip = rig::HintWindowOf(d.window());
