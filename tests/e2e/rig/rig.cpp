@@ -229,6 +229,55 @@ void PluginFolder::CopyTidyHere(const std::wstring& name) const {
     ADD_FAILURE() << "cannot copy " << Narrow(BuiltTidyPath());
 }
 
+namespace {
+
+// The file name field: a combo box in the Explorer-style dialog, an edit in the old one.
+HWND FileNameField(HWND dialog) {
+  constexpr int kNameCombo = 0x47c, kNameEdit = 0x480;
+  HWND field = ::GetDlgItem(dialog, kNameCombo);
+  return field ? field : ::GetDlgItem(dialog, kNameEdit);
+}
+
+struct DialogQuery {
+  HWND found;
+};
+
+BOOL CALLBACK MatchPluginDialog(HWND window, LPARAM param) {
+  auto* q = reinterpret_cast<DialogQuery*>(param);
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(window, &pid);
+  if (pid != ::GetCurrentProcessId() || !::IsWindowVisible(window) || ClassName(window) != L"#32770") return TRUE;
+  if (!Dialog(window).Find("Pages")) return TRUE;
+  q->found = window;
+  return FALSE;
+}
+
+// The plug-in's dialog: the window that holds its page control.
+HWND FindPluginDialog() {
+  DialogQuery q{nullptr};
+  ::EnumWindows(MatchPluginDialog, reinterpret_cast<LPARAM>(&q));
+  return q.found;
+}
+
+BOOL CALLBACK MatchFileDialog(HWND window, LPARAM param) {
+  auto* q = reinterpret_cast<DialogQuery*>(param);
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(window, &pid);
+  if (pid != ::GetCurrentProcessId() || !::IsWindowVisible(window) || ClassName(window) != L"#32770") return TRUE;
+  if (!FileNameField(window)) return TRUE;
+  q->found = window;
+  return FALSE;
+}
+
+// A common open or save dialog left open by a failed test.
+HWND OpenFileDialog() {
+  DialogQuery q{nullptr};
+  ::EnumWindows(MatchFileDialog, reinterpret_cast<LPARAM>(&q));
+  return q.found;
+}
+
+}  // namespace
+
 struct DriverJob {
   const std::function<void(Dialog&)>* script;
   HANDLE returned;
@@ -239,19 +288,25 @@ struct DriverJob {
 // back ends the test program rather than hanging the run.
 DWORD WINAPI DriveDialog(LPVOID param) {
   auto* job = static_cast<DriverJob*>(param);
-  HWND window = WaitForTopWindow(L"Markwash Plugin", L"#32770");
+  // The dialog, not a message box with the same title that it may show at once.
+  HWND window = nullptr;
+  WaitUntil([&] { return (window = FindPluginDialog()) != nullptr; });
   if (window) {
     Dialog dialog(window);
     (*job->script)(dialog);
   } else {
-    ADD_FAILURE() << "the dialog did not appear";
+    HWND box = OpenMessageBox();
+    ADD_FAILURE() << "the dialog did not appear"
+                  << (box ? "; a message box says: " + Narrow(MessageBoxText(box)) : std::string());
   }
   for (int round = 0; round < 20 && ::WaitForSingleObject(job->returned, 0) == WAIT_TIMEOUT; ++round) {
     if (HWND box = OpenMessageBox()) {
       AnswerMessageBox(box, IDCANCEL);
       AnswerMessageBox(box, IDNO);
       AnswerMessageBox(box, IDOK);
-    } else if (HWND open = FindTopWindow(L"Markwash Plugin", L"#32770")) {
+    } else if (HWND files = OpenFileDialog()) {
+      ::PostMessageW(files, WM_COMMAND, IDCANCEL, 0);
+    } else if (HWND open = FindPluginDialog()) {
       ::PostMessageW(open, WM_CLOSE, 0, 0);
     }
     ::WaitForSingleObject(job->returned, 500);
@@ -326,6 +381,27 @@ bool HasButton(HWND box, int buttonId) { return ::GetDlgItem(box, buttonId) != n
 void AnswerMessageBox(HWND box, int buttonId) {
   HWND button = ::GetDlgItem(box, buttonId);
   if (button) ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+HWND WaitForFileDialog(const std::wstring& title, DWORD limitMs) {
+  HWND dialog = WaitForTopWindow(title, L"#32770", limitMs);
+  if (!dialog || !WaitUntil([&] { return FileNameField(dialog) != nullptr; }, limitMs)) {
+    ADD_FAILURE() << "no file dialog titled \"" << Narrow(title) << "\" appeared";
+    return nullptr;
+  }
+  return dialog;
+}
+
+std::wstring FileDialogName(HWND dialog) { return dialog ? WindowText(FileNameField(dialog)) : std::wstring(); }
+
+void ChooseFile(HWND dialog, const std::wstring& name) {
+  if (!dialog) return;
+  ::SendMessageW(FileNameField(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+  ::PostMessageW(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+}
+
+bool WaitUntilClosed(HWND window, DWORD limitMs) {
+  return WaitUntil([&] { return !::IsWindow(window) || !::IsWindowVisible(window); }, limitMs);
 }
 
 std::wstring WindowText(HWND window) {

@@ -85,6 +85,15 @@ bool HasButton(HWND box, int buttonId);
 // Any message box of this process is open.
 HWND OpenMessageBox();
 
+// The common open or save file dialog of this process with the given title.
+HWND WaitForFileDialog(const std::wstring& title, DWORD limitMs = kDefaultWaitMs);
+// The name in its file name field.
+std::wstring FileDialogName(HWND dialog);
+// Types the name into its file name field and presses its OK button (posted).
+void ChooseFile(HWND dialog, const std::wstring& name);
+// Waits until the window is gone; false when the limit passes first.
+bool WaitUntilClosed(HWND window, DWORD limitMs = kDefaultWaitMs);
+
 std::wstring WindowText(HWND window);
 std::wstring ClassName(HWND window);
 std::string ControlName(HWND window);  // the name the dialog's layout gives it
