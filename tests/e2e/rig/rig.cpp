@@ -457,6 +457,32 @@ void SetClipboardText(const std::wstring& text) {
   ::CloseClipboard();
 }
 
+std::vector<std::uint32_t> PrintClient(HWND window) {
+  RECT client;
+  ::GetClientRect(window, &client);
+  const int width = client.right, height = client.bottom;
+  std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));
+  HDC screen = ::GetDC(nullptr);
+  HDC memory = ::CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = ::SelectObject(memory, bitmap);
+  ::SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+  ::GdiFlush();
+  if (bits) std::memcpy(pixels.data(), bits, pixels.size() * sizeof(std::uint32_t));
+  ::SelectObject(memory, old);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(memory);
+  ::ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
 void PostMouse(HWND window, UINT message, int x, int y, WPARAM keys) {
   ::PostMessageW(window, message, keys, MAKELPARAM(x, y));
 }

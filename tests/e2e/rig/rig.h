@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -114,6 +115,9 @@ class CommandRecorder {
 };
 
 void SetClipboardText(const std::wstring& text);
+// The client area of a window as the window paints it (WM_PRINTCLIENT),
+// whatever lies over it on screen; 32-bit pixels, row by row.
+std::vector<std::uint32_t> PrintClient(HWND window);
 // A mouse message at a point of the window's client area, posted.
 void PostMouse(HWND window, UINT message, int x, int y, WPARAM keys = 0);
 
