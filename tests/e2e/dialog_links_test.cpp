@@ -77,4 +77,55 @@ TEST(DialogLinks, PathLabelUnderlinesUnderThePointerShowsItsHintAndReportsClicks
   });
 }
 
+// Makes the shell open web and mail addresses with a command that appends
+// the address to a file, for as long as it lives (the machine's own handler
+// comes back afterwards).
+class OpenedAddresses {
+ public:
+  explicit OpenedAddresses(const std::wstring& file) : file_(file) {
+    const std::wstring command = L"cmd.exe /c echo %1>>\"" + file + L"\"";
+    for (int i = 0; i < 2; ++i) {
+      wchar_t previous[1024] = L"";
+      LONG size = sizeof previous;
+      if (::RegQueryValueW(HKEY_CLASSES_ROOT, kCommandKeys[i], previous, &size) == ERROR_SUCCESS) previous_[i] = previous;
+      Set(kCommandKeys[i], command);
+    }
+  }
+  ~OpenedAddresses() {
+    for (int i = 0; i < 2; ++i) Set(kCommandKeys[i], previous_[i]);
+  }
+  OpenedAddresses(const OpenedAddresses&) = delete;
+  OpenedAddresses& operator=(const OpenedAddresses&) = delete;
+
+  bool WaitFor(const std::string& line) const {
+    return rig::WaitUntil([&] { return rig::ReadFileBytes(file_).find(line + "\r\n") != std::string::npos; });
+  }
+
+ private:
+  static constexpr const wchar_t* kCommandKeys[2] = {L"https\\shell\\open\\command", L"mailto\\shell\\open\\command"};
+  static void Set(const wchar_t* key, const std::wstring& value) {
+    ::RegSetValueW(HKEY_CLASSES_ROOT, key, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() * sizeof(wchar_t)));
+  }
+  std::wstring file_;
+  std::wstring previous_[2];
+};
+
+TEST(DialogLinks, LinksOpenTheirAddresses) {
+  rig::PluginFolder plugin("link-targets");
+  OpenedAddresses opened(plugin.Path(L"opened.txt"));
+  rig::RunDialog(plugin, "x", [&](Dialog& d) {
+    d.SelectPage("Pages", 4);
+    d.Click("lTidySF");
+    EXPECT_TRUE(opened.WaitFor("https://github.com/htacg/tidy-html5"));
+    d.Click("lTidyDownload");
+    EXPECT_TRUE(opened.WaitFor("https://binaries.html-tidy.org/"));
+    d.Click("lAuthorHP");
+    EXPECT_TRUE(opened.WaitFor(rig::Narrow(d.Text("lAuthorHP").substr(10))));
+    d.Click("lAuthorEmail");
+    const std::wstring mail = d.Text("lAuthorEmail").substr(37);
+    EXPECT_TRUE(opened.WaitFor("mailto:" + rig::Narrow(mail) + "?subject=Markwash-Plugin+2002-01-06"));
+    d.Click("bCancel");
+  });
+}
+
 }  // namespace
