@@ -14,6 +14,7 @@ packages=(
   wine wine32:i386 xvfb xauth
   dpkg-dev locales
   cups printer-driver-cups-pdf cups-client poppler-utils
+  fonts-wine
 )
 
 missing=()

@@ -49,6 +49,7 @@ enum ControlFlag : std::uint32_t {
   kTitleFont = 1u << 15,    // 19 px bold
   kLoweredBevel = 1u << 16,
   kEndEllipsis = 1u << 17,
+  kSingleLine = 1u << 18,   // a label that never wraps its text
 };
 
 struct ControlSpec {
@@ -59,7 +60,8 @@ struct ControlSpec {
   Rect rect;
   std::string_view caption;  // UTF-8, "&" marks the accelerator letter
   std::uint32_t flags = 0;
-  std::string_view buddy = {};  // for an up-down: its edit
+  std::string_view buddy = {};  // up-down: its edit; splitter: the group it resizes
+  int minSize = 0;              // splitter: the smallest width of its group
 };
 
 inline constexpr std::string_view kFormName = "MarkwashForm";
@@ -68,7 +70,9 @@ inline constexpr int kFormWidth = 593;
 inline constexpr int kFormHeight = 470;
 
 // The windows in creation order: a parent always comes before its children,
-// and the children of one parent in their docking order.
+// and the docked children of one parent in their docking order. Option
+// controls carry no caption here: their texts, items and built states come
+// from the option catalogue (see option_faces.h).
 const std::vector<ControlSpec>& DialogLayout();
 const ControlSpec* FindControlSpec(std::string_view name);
 

@@ -36,6 +36,9 @@ LRESULT Forward(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (IsForwarded(message)) return Forward(window, message, wParam, lParam);
+  // A multi-line edit asks its parent to close on Esc; a container is no
+  // window that closes.
+  if (message == WM_CLOSE) return 0;
   if (message == WM_ERASEBKGND) {
     RECT r;
     ::GetClientRect(window, &r);
@@ -45,9 +48,30 @@ LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM 
   return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
+// A raised outer and a lowered inner edge with a border between them.
+LRESULT CALLBACK BevelPanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_PAINT) return ContainerProc(window, message, wParam, lParam);
+  PAINTSTRUCT ps;
+  HDC dc = ::BeginPaint(window, &ps);
+  RECT r;
+  ::GetClientRect(window, &r);
+  ::DrawEdge(dc, &r, BDR_RAISEDOUTER, BF_RECT);
+  ::InflateRect(&r, -(kBevelPanelInset - 1), -(kBevelPanelInset - 1));
+  ::DrawEdge(dc, &r, BDR_SUNKENINNER, BF_RECT);
+  ::EndPaint(window, &ps);
+  return 0;
+}
+
 LRESULT CALLBACK ForwardingSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                         DWORD_PTR) {
   if (IsForwarded(message)) return Forward(window, message, wParam, lParam);
+  if (message == WM_CLOSE) return 0;  // as a container: see ContainerProc
+  if (message == WM_ERASEBKGND) {       // a group box paints only its frame and caption
+    RECT r;
+    ::GetClientRect(window, &r);
+    ::FillRect(reinterpret_cast<HDC>(wParam), &r, ::GetSysColorBrush(COLOR_BTNFACE));
+    return 1;
+  }
   if (message == WM_NCDESTROY) ::RemoveWindowSubclass(window, ForwardingSubclassProc, 1);
   return ::DefSubclassProc(window, message, wParam, lParam);
 }
@@ -59,6 +83,9 @@ void RegisterContainerClass() {
   wc.lpfnWndProc = ContainerProc;
   wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   wc.lpszClassName = kContainerClass;
+  RegisterLibraryClass(wc);
+  wc.lpfnWndProc = BevelPanelProc;
+  wc.lpszClassName = kBevelPanelClass;
   RegisterLibraryClass(wc);
 }
 

@@ -7,8 +7,12 @@
 namespace markwash::win32 {
 
 inline constexpr wchar_t kContainerClass[] = L"MarkwashContainer";
+// A container framed by a raised outer and a lowered inner bevel; its
+// children keep this many pixels from each edge.
+inline constexpr wchar_t kBevelPanelClass[] = L"MarkwashBevelPanel";
+inline constexpr int kBevelPanelInset = 4;
 
-void RegisterContainerClass();
+void RegisterContainerClass();  // both container classes
 // Makes an existing window (a group box button) forward like a container.
 void ForwardNotificationsOf(HWND window);
 

@@ -3,17 +3,26 @@
 #include <commctrl.h>
 
 #include "core/common/error.h"
+#include "core/dialog/splitter_limits.h"
 #include "win32/common/text_encoding.h"
+#include "win32/dialog/bevel_line.h"
 #include "win32/dialog/container_window.h"
+#include "win32/dialog/enhanced_edit.h"
+#include "win32/dialog/link_label.h"
+#include "win32/dialog/memo_keys.h"
 #include "win32/plugin/module.h"
 
 namespace markwash::win32 {
 namespace {
 
-UniqueFont MakeFont(const wchar_t* face, int weight) {
-  return UniqueFont(::CreateFontW(-11, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+UniqueFont MakeFont(const wchar_t* face, int weight, int height = -11, bool underline = false) {
+  return UniqueFont(::CreateFontW(height, 0, 0, 0, weight, FALSE, underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face));
 }
+
+// A drop-down's window height includes its open list.
+constexpr int kDropDownListHeight = 160;
+constexpr COLORREF kNavy = RGB(0, 0, 128);
 
 struct WindowStyle {
   const wchar_t* className;
@@ -26,8 +35,13 @@ WindowStyle StyleFor(const ControlSpec& spec) {
   const std::uint32_t f = spec.flags;
   switch (spec.kind) {
     case ControlKind::Panel:
+      return {(f & kLoweredBevel) ? kBevelPanelClass : kContainerClass, base | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
     case ControlKind::TabSheet:
       return {kContainerClass, base | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+    case ControlKind::Splitter:
+      return {kSplitterClass, base, 0};
+    case ControlKind::Bevel:
+      return {kBevelClass, base, WS_EX_TRANSPARENT};
     case ControlKind::GroupBox:
       return {WC_BUTTONW, base | BS_GROUPBOX, WS_EX_CONTROLPARENT};
     case ControlKind::PageControl:
@@ -42,6 +56,11 @@ WindowStyle StyleFor(const ControlSpec& spec) {
       return {WC_COMBOBOXW, base | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0};
     case ControlKind::Edit:
       return {WC_EDITW, base | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::NumericEdit:
+      return {WC_EDITW, base | WS_TABSTOP | kEnhancedEditStyle, WS_EX_CLIENTEDGE};
+    case ControlKind::UpDown:
+      // The number pair, not the up-down itself, keeps the field's text.
+      return {UPDOWN_CLASSW, base | UDS_ALIGNRIGHT | UDS_ARROWKEYS, 0};
     case ControlKind::Memo: {
       DWORD style = base | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL;
       if (!(f & kWordWrap)) style |= ES_AUTOHSCROLL;
@@ -50,13 +69,47 @@ WindowStyle StyleFor(const ControlSpec& spec) {
       return {WC_EDITW, style, WS_EX_CLIENTEDGE};
     }
     case ControlKind::Label: {
-      DWORD style = base | ((f & kCentered) ? SS_CENTER : SS_LEFT);
+      DWORD style = base | ((f & kCentered) ? SS_CENTER : (f & kSingleLine) ? SS_LEFTNOWORDWRAP : SS_LEFT);
       if (f & kVCentered) style |= SS_CENTERIMAGE;
       return {WC_STATICW, style, 0};
     }
+    case ControlKind::LinkLabel:
+      return {kLinkLabelClass, base, 0};
     default:
       throw Error("The layout names a kind of control that the dialog cannot create: " + std::string(spec.name));
   }
+}
+
+// The layout's look flags as the label's drawing properties and colours.
+void StyleLinkLabel(TLinkLabel& label, std::uint32_t f) {
+  LinkLabelStyle style;
+  style.alignment = (f & kCentered) ? TextAlignment::Center : TextAlignment::Left;
+  style.layout = (f & kVCentered) ? TextLayout::Center : TextLayout::Top;
+  style.ellipsis = (f & kPathEllipsis)  ? TLinkLabelEllipsis::PathEllipsis
+                   : (f & kEndEllipsis) ? TLinkLabelEllipsis::EndEllipsis
+                                        : TLinkLabelEllipsis::NoEllipsis;
+  style.word_wrap = (f & kWordWrap) != 0;
+  // A path is data, not a caption: an "&" in it is shown as it is.
+  style.show_accel_char = (f & kPathEllipsis) == 0;
+  label.SetStyle(style);
+  if (f & kTooltipColors)
+    label.SetColors(::GetSysColor(COLOR_INFOTEXT), ::GetSysColor(COLOR_INFOBK));
+  else if (f & kLinkFont)
+    label.SetColors(kNavy, ::GetSysColor(COLOR_BTNFACE));
+  if (f & kHandCursor) label.SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+}
+
+// The pages of a page control begin this far below its top, as designed.
+constexpr int kTabRowHeight = 24;
+
+// Tabs as high as designed, so that the pages get the designed size whatever
+// the system's tab metrics.
+void MatchTabRowHeight(HWND tabs) {
+  RECT area{0, 0, 400, 400};
+  ::SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+  RECT tab{};
+  if (area.top == kTabRowHeight || !::SendMessageW(tabs, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&tab))) return;
+  ::SendMessageW(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(tab.right - tab.left, tab.bottom - tab.top + kTabRowHeight - area.top));
 }
 
 }  // namespace
@@ -64,11 +117,17 @@ WindowStyle StyleFor(const ControlSpec& spec) {
 ControlSet::ControlSet()
     : normalFont_(MakeFont(L"MS Sans Serif", FW_NORMAL)),
       boldFont_(MakeFont(L"MS Sans Serif", FW_BOLD)),
-      fixedFont_(MakeFont(L"Courier New", FW_NORMAL)) {}
+      fixedFont_(MakeFont(L"Courier New", FW_NORMAL)),
+      titleFont_(MakeFont(L"MS Sans Serif", FW_BOLD, -19)),
+      linkFont_(MakeFont(L"MS Sans Serif", FW_NORMAL, -11, true)) {}
 
 void ControlSet::Create(HWND form) {
   form_ = form;
   RegisterContainerClass();
+  RegisterSplitterClass();
+  RegisterBevelClass();
+  TLinkLabel::RegisterClass();
+  hints_.Create(form);
   const auto& layout = DialogLayout();
   entries_.reserve(layout.size());
   for (size_t i = 0; i < layout.size(); ++i) {
@@ -78,7 +137,24 @@ void ControlSet::Create(HWND form) {
     byName_.emplace(spec.name, entries_.size());
     entries_.push_back({&spec, window, spec.rect});
   }
+  BindUpDowns();
+  AddHints();
+  for (const Entry& e : entries_) {
+    if (e.spec->kind != ControlKind::PageControl) continue;
+    MatchTabRowHeight(e.window);
+    ::SendMessageW(e.window, TCM_SETCURSEL, 0, 0);  // every page control opens on its first page
+    ShowSelectedSheet(e.spec->name);
+  }
   Arrange();
+}
+
+void ControlSet::ShowSelectedSheet(std::string_view pageControl) {
+  const auto selected = ::SendMessageW(Get(pageControl), TCM_GETCURSEL, 0, 0);
+  int index = 0;
+  for (const Entry& e : entries_) {
+    if (e.spec->parent != pageControl || e.spec->kind != ControlKind::TabSheet) continue;
+    ::ShowWindow(e.window, index++ == selected ? SW_SHOW : SW_HIDE);
+  }
 }
 
 HWND ControlSet::CreateWindowFor(const ControlSpec& spec, HWND parent, int id) {
@@ -87,28 +163,56 @@ HWND ControlSet::CreateWindowFor(const ControlSpec& spec, HWND parent, int id) {
   if (spec.flags & kDisabled) style |= WS_DISABLED;
   // Tab sheets are shown one at a time by the page control.
   if (spec.kind == ControlKind::TabSheet) style &= ~WS_VISIBLE;
+  const bool isCombo = spec.kind == ControlKind::DropDownList || spec.kind == ControlKind::EditableCombo;
   const std::wstring caption = Utf8ToWide(spec.caption);
   HWND window = ::CreateWindowExW(ws.exStyle, ws.className, caption.c_str(), style, spec.rect.left, spec.rect.top,
-                                  spec.rect.width, spec.rect.height, parent,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleInstance(), nullptr);
+                                  spec.rect.width, spec.rect.height + (isCombo ? kDropDownListHeight : 0), parent,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleInstance(),
+                                  static_cast<SplitterHost*>(this));
   if (!window) throw Error("Cannot create the window " + std::string(spec.name));
   ::SetPropW(window, kControlNameProperty, reinterpret_cast<HANDLE>(const_cast<char*>(spec.name.data())));
-  ::SendMessageW(window, WM_SETFONT,
-                 reinterpret_cast<WPARAM>((spec.flags & kFixedFont) ? FixedFont()
-                                          : (spec.flags & kBold)    ? BoldFont()
-                                                                    : NormalFont()),
-                 FALSE);
-  if (spec.kind == ControlKind::GroupBox) ForwardNotificationsOf(window);
-  if (spec.kind == ControlKind::TabSheet) {
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    std::wstring text = caption;
-    item.pszText = text.data();
-    const int count = static_cast<int>(::SendMessageW(parent, TCM_GETITEMCOUNT, 0, 0));
-    ::SendMessageW(parent, TCM_INSERTITEMW, count, reinterpret_cast<LPARAM>(&item));
+  ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec)), FALSE);
+  switch (spec.kind) {
+    case ControlKind::GroupBox:
+      ForwardNotificationsOf(window);
+      break;
+    case ControlKind::TabSheet: {
+      TCITEMW item{};
+      item.mask = TCIF_TEXT;
+      std::wstring text = caption;
+      item.pszText = text.data();
+      const int count = static_cast<int>(::SendMessageW(parent, TCM_GETITEMCOUNT, 0, 0));
+      ::SendMessageW(parent, TCM_INSERTITEMW, count, reinterpret_cast<LPARAM>(&item));
+      break;
+    }
+    case ControlKind::NumericEdit:
+      MakeEnhancedEdit(window);
+      break;
+    case ControlKind::Memo:
+      LeaveDialogKeysToDialog(window);
+      break;
+    case ControlKind::LinkLabel:
+      StyleLinkLabel(*TLinkLabel::Of(window), spec.flags);
+      break;
+    default:
+      break;
+  }
+  if (isCombo) {
+    // The closed box keeps the layout's height: the selection field is the
+    // item height plus the frame.
+    ::SendMessageW(window, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), spec.rect.height - 6);
   }
   if (spec.flags & kChecked) ::SendMessageW(window, BM_SETCHECK, BST_CHECKED, 0);
+  ApplyOptionFace(spec, window);
   return window;
+}
+
+HFONT ControlSet::FontFor(const ControlSpec& spec) const {
+  if (spec.flags & kFixedFont) return fixedFont_.get();
+  if (spec.flags & kTitleFont) return titleFont_.get();
+  if (spec.flags & kLinkFont) return linkFont_.get();
+  if (spec.flags & kBold) return boldFont_.get();
+  return normalFont_.get();
 }
 
 HWND ControlSet::Find(std::string_view name) const {
@@ -153,6 +257,27 @@ const ControlSet::Entry* ControlSet::EntryOf(std::string_view name) const {
   return it == byName_.end() ? nullptr : &entries_[it->second];
 }
 
+int ControlSet::SplitterGroupWidth(HWND splitter) const {
+  const ControlSpec* spec = FindControlSpec(static_cast<const char*>(::GetPropW(splitter, kControlNameProperty)));
+  return spec ? DockedWidth(spec->buddy) : 0;
+}
+
+void ControlSet::SplitterDragged(HWND splitter, int startWidth, int dx) {
+  const ControlSpec* spec = FindControlSpec(static_cast<const char*>(::GetPropW(splitter, kControlNameProperty)));
+  if (!spec) return;
+  const int requested = spec->dock == Dock::Left ? startWidth + dx : startWidth - dx;
+  int sideWidths = 0;
+  for (const Entry& e : entries_)
+    if (e.spec->parent == spec->parent && (e.spec->dock == Dock::Left || e.spec->dock == Dock::Right))
+      sideWidths += e.docked.width;
+  RECT page;
+  ::GetClientRect(::GetParent(splitter), &page);
+  const SplitterLimits limits =
+      ComputeSplitterLimits(spec->minSize, page.right - page.left, sideWidths, DockedWidth(spec->buddy));
+  SetDockedWidth(spec->buddy, ClampSplitterWidth(requested, limits));
+  Arrange();
+}
+
 void ControlSet::Arrange() {
   ArrangeChildrenOf(kFormName, form_);
   for (const Entry& e : entries_) ArrangeChildrenOf(e.spec->name, e.window);
@@ -172,6 +297,8 @@ void ControlSet::ArrangeChildrenOf(std::string_view parentName, HWND parent) {
   const ControlSpec* parentSpec = FindControlSpec(parentName);
   if (parentSpec && parentSpec->kind == ControlKind::PageControl) {
     ::SendMessageW(parent, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&client));
+  } else if (parentSpec && (parentSpec->flags & kLoweredBevel)) {
+    ::InflateRect(&client, -kBevelPanelInset, -kBevelPanelInset);
   } else if (parentSpec && parentSpec->kind == ControlKind::GroupBox) {
     // The frame and the caption line take this much of a group box.
     client.top += 15;

@@ -10,13 +10,15 @@
 
 #include "core/dialog/layout_table.h"
 #include "win32/common/unique_handle.h"
+#include "win32/dialog/hint_window.h"
+#include "win32/dialog/splitter_window.h"
 
 namespace markwash::win32 {
 
 inline constexpr wchar_t kControlNameProperty[] = L"MarkwashName";
 inline constexpr int kFirstControlId = 1000;
 
-class ControlSet {
+class ControlSet : public SplitterHost {
  public:
   ControlSet();
   void Create(HWND form);
@@ -29,6 +31,13 @@ class ControlSet {
   void SetDockedWidth(std::string_view name, int width);
   // Lays out every container's docked children for the current window size.
   void Arrange();
+  // Shows the tab sheet of a page control's selected tab and hides the others.
+  void ShowSelectedSheet(std::string_view pageControl);
+  // Hands the dialog loop's messages to the hint window.
+  void RelayToHints(const MSG& msg) { hints_.Relay(msg); }
+
+  int SplitterGroupWidth(HWND splitter) const override;
+  void SplitterDragged(HWND splitter, int startWidth, int dx) override;
   HFONT NormalFont() const { return normalFont_.get(); }
   HFONT BoldFont() const { return boldFont_.get(); }
   HFONT FixedFont() const { return fixedFont_.get(); }
@@ -40,6 +49,12 @@ class ControlSet {
     Rect docked;  // current size of a docked container
   };
   HWND CreateWindowFor(const ControlSpec& spec, HWND parent, int id);
+  HFONT FontFor(const ControlSpec& spec) const;
+  // Texts, items and states of option controls from the catalogue, the up-down
+  // bindings and the hints (option_controls.cpp).
+  void ApplyOptionFace(const ControlSpec& spec, HWND window);
+  void BindUpDowns();
+  void AddHints();
   void ArrangeChildrenOf(std::string_view parentName, HWND parent);
   Entry* EntryOf(std::string_view name);
   const Entry* EntryOf(std::string_view name) const;
@@ -47,7 +62,8 @@ class ControlSet {
   HWND form_ = nullptr;
   std::vector<Entry> entries_;
   std::unordered_map<std::string_view, size_t> byName_;
-  UniqueFont normalFont_, boldFont_, fixedFont_;
+  UniqueFont normalFont_, boldFont_, fixedFont_, titleFont_, linkFont_;
+  HintWindow hints_;
 };
 
 }  // namespace markwash::win32

@@ -3,10 +3,12 @@
 #include <commctrl.h>
 
 #include <exception>
+#include <utility>
 
 #include "core/common/error.h"
 #include "win32/common/system_error.h"
 #include "win32/common/text_encoding.h"
+#include "win32/dialog/number_pair.h"
 #include "win32/plugin/module.h"
 
 namespace markwash::win32 {
@@ -84,6 +86,10 @@ void TMarkwashForm::WireEvents() {
       {"cbAltText", &TMarkwashForm::cbAltTextClick},
       {"cbInputXML", &TMarkwashForm::cbInputXMLClick},
       {"cbLogicalEmphasis", &TMarkwashForm::cbLogicalEmphasisClick},
+      {"lAuthorEmail", &TMarkwashForm::lAuthorEmailClick},
+      {"lAuthorHP", &TMarkwashForm::lAuthorHPClick},
+      {"lTidySF", &TMarkwashForm::lTidySFClick},
+      {"lTidyDownload", &TMarkwashForm::lTidySFClick},
   };
 }
 
@@ -114,6 +120,7 @@ int TMarkwashForm::ShowModal() {
       modalResult_ = kModalCancel;
       break;
     }
+    controls_.RelayToHints(msg);
     if (!::IsDialogMessageW(window_, &msg)) {
       ::TranslateMessage(&msg);
       ::DispatchMessageW(&msg);
@@ -196,29 +203,54 @@ void TMarkwashForm::ShowError(const std::string& text) {
 }
 
 void TMarkwashForm::OnCommand(int id, int code) {
+  if (id == IDOK) {  // Enter where no control takes it: press the default button
+    HWND run = controls_.Get("bRunTidy");
+    if (::IsWindowEnabled(run)) ::SendMessageW(run, BM_CLICK, 0, 0);
+    return;
+  }
   const std::string_view name = controls_.NameOf(id);
-  if (name.empty()) return;  // IDOK/IDCANCEL from Enter and Esc: no button is bound to Esc
+  if (name.empty()) return;  // IDCANCEL from Esc: no button is bound to Esc
   // A check box set from code runs its rule in the option engine already.
   if (optionSets_ && optionSets_->Updating()) return;
   if (code == BN_CLICKED) {
     auto it = clickHandlers_.find(name);
-    if (it != clickHandlers_.end()) Dispatch(it->second);
+    if (it == clickHandlers_.end()) return;
+    sender_ = controls_.Get(name);
+    Dispatch(it->second);
+    sender_ = nullptr;
   }
   OnOptionCommand(name, code);
 }
 
 void TMarkwashForm::RunClickHandler(std::string_view name) {
   auto it = clickHandlers_.find(name);
-  if (it != clickHandlers_.end()) (this->*it->second)();
+  if (it == clickHandlers_.end()) return;
+  HWND previous = std::exchange(sender_, controls_.Get(name));
+  try {
+    (this->*it->second)();
+  } catch (...) {
+    sender_ = previous;
+    throw;
+  }
+  sender_ = previous;
 }
 
 void TMarkwashForm::OnNotify(const NMHDR& header) {
+  if (header.code == UDN_DELTAPOS) {
+    const bool taken = StepNumberPair(reinterpret_cast<const NMUPDOWN&>(header));
+    ::SetWindowLongPtrW(window_, DWLP_MSGRESULT, taken);  // nonzero: the up-down does not step itself
+    return;
+  }
+  if (header.code == TCN_SELCHANGE && header.hwndFrom == controls_.Find("pcNewTags")) {
+    controls_.ShowSelectedSheet("pcNewTags");
+    return;
+  }
   if (header.hwndFrom != controls_.Find("Pages")) return;
   if (header.code == TCN_SELCHANGING) {
     Dispatch(&TMarkwashForm::PagesChanging);
     ::SetWindowLongPtrW(window_, DWLP_MSGRESULT, FALSE);  // never prevents the change
   } else if (header.code == TCN_SELCHANGE) {
-    ShowSheet(static_cast<int>(::SendMessageW(header.hwndFrom, TCM_GETCURSEL, 0, 0)));
+    controls_.ShowSelectedSheet("Pages");
     Dispatch(&TMarkwashForm::PagesChange);
   }
 }
@@ -228,13 +260,8 @@ void TMarkwashForm::ActivatePage(int index) {
   const bool changing = ::SendMessageW(pages, TCM_GETCURSEL, 0, 0) != index;
   if (changing) Dispatch(&TMarkwashForm::PagesChanging);
   ::SendMessageW(pages, TCM_SETCURSEL, index, 0);
-  ShowSheet(index);
+  controls_.ShowSelectedSheet("Pages");
   if (changing) Dispatch(&TMarkwashForm::PagesChange);
-}
-
-void TMarkwashForm::ShowSheet(int index) {
-  static constexpr std::string_view kSheets[] = {"tsOptions", "tsError", "tsOut", "tsCfg", "TabSheet1"};
-  for (int i = 0; i < 5; ++i) ::ShowWindow(controls_.Get(kSheets[i]), i == index ? SW_SHOW : SW_HIDE);
 }
 
 std::string_view TMarkwashForm::ActivePageName() const {

@@ -56,7 +56,6 @@ class TMarkwashForm {
   void EndModal(int result) { modalResult_ = result; }
   // A page switch from code runs the same change handlers as a click on a tab.
   void ActivatePage(int index);
-  void ShowSheet(int index);
   void OnOptionCommand(std::string_view name, int code);
   // Runs the click handler wired to the control, if any, as a click would.
   void RunClickHandler(std::string_view name);
@@ -81,6 +80,10 @@ class TMarkwashForm {
   void cbInputXMLClick();
   void cbLogicalEmphasisClick();
   void cbDocTypeChange();
+  // Links of the about page (form_about_links.cpp).
+  void lAuthorEmailClick();
+  void lAuthorHPClick();
+  void lTidySFClick();
 
   HWND window_ = nullptr;
   ControlSet controls_;
@@ -91,6 +94,7 @@ class TMarkwashForm {
   bool shown_ = false;
   std::unique_ptr<FormOptionSets> optionSets_;
   std::unordered_map<std::string_view, Handler> clickHandlers_;
+  HWND sender_ = nullptr;  // the control whose event is being handled
 };
 
 }  // namespace markwash::win32

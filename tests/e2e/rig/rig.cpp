@@ -5,9 +5,12 @@
 #include <shellapi.h>
 
 #include <atomic>
+#include <cstring>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <mutex>
+#include <utility>
 
 #include "rig/png_writer.h"
 
@@ -432,6 +435,132 @@ RECT RectInParent(HWND window) {
   ::GetWindowRect(window, &r);
   ::MapWindowPoints(HWND_DESKTOP, ::GetParent(window), reinterpret_cast<POINT*>(&r), 2);
   return r;
+}
+
+namespace {
+
+struct HintQuery {
+  HWND owner;
+  HWND found;
+};
+
+BOOL CALLBACK MatchHintWindow(HWND window, LPARAM param) {
+  auto* q = reinterpret_cast<HintQuery*>(param);
+  if (::GetWindow(window, GW_OWNER) == q->owner && ClassName(window) == TOOLTIPS_CLASSW) {
+    q->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+std::mutex g_commandsLock;
+std::vector<std::pair<int, int>> g_commands;
+HWND g_recorded = nullptr;
+
+LRESULT CALLBACK RecordCommand(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && call->message == WM_COMMAND && call->hwnd == g_recorded) {
+    std::lock_guard<std::mutex> lock(g_commandsLock);
+    g_commands.emplace_back(LOWORD(call->wParam), HIWORD(call->wParam));
+  }
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+HWND HintWindowOf(HWND dialog) {
+  HintQuery q{dialog, nullptr};
+  ::EnumWindows(MatchHintWindow, reinterpret_cast<LPARAM>(&q));
+  return q.found;
+}
+
+std::wstring HintText(HWND dialog, HWND control) {
+  HWND tip = HintWindowOf(dialog);
+  if (!tip) {
+    ADD_FAILURE() << "the dialog has no hint window";
+    return {};
+  }
+  std::vector<wchar_t> buffer(4096, L'\0');
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = dialog;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  if (!::SendMessageW(tip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) return {};
+  tool.lpszText = buffer.data();
+  ::SendMessageW(tip, TTM_GETTEXTW, buffer.size(), reinterpret_cast<LPARAM>(&tool));
+  return buffer.data();
+}
+
+CommandRecorder::CommandRecorder(HWND window) {
+  {
+    std::lock_guard<std::mutex> lock(g_commandsLock);
+    g_commands.clear();
+  }
+  g_recorded = window;
+  hook_ = ::SetWindowsHookExW(WH_CALLWNDPROC, RecordCommand, nullptr, ::GetWindowThreadProcessId(window, nullptr));
+  if (!hook_) ADD_FAILURE() << "cannot watch the commands of the dialog";
+}
+
+CommandRecorder::~CommandRecorder() {
+  if (hook_) ::UnhookWindowsHookEx(hook_);
+  g_recorded = nullptr;
+}
+
+bool CommandRecorder::Saw(int id, int code) const {
+  std::lock_guard<std::mutex> lock(g_commandsLock);
+  for (const auto& command : g_commands)
+    if (command.first == id && command.second == code) return true;
+  return false;
+}
+
+size_t CommandRecorder::Count() const {
+  std::lock_guard<std::mutex> lock(g_commandsLock);
+  return g_commands.size();
+}
+
+void SetClipboardText(const std::wstring& text) {
+  if (!::OpenClipboard(nullptr)) {
+    ADD_FAILURE() << "cannot open the clipboard";
+    return;
+  }
+  ::EmptyClipboard();
+  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  if (HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+    std::memcpy(::GlobalLock(memory), text.c_str(), bytes);
+    ::GlobalUnlock(memory);
+    if (!::SetClipboardData(CF_UNICODETEXT, memory)) ::GlobalFree(memory);
+  }
+  ::CloseClipboard();
+}
+
+std::vector<std::uint32_t> PrintClient(HWND window) {
+  RECT client;
+  ::GetClientRect(window, &client);
+  const int width = client.right, height = client.bottom;
+  std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));
+  HDC screen = ::GetDC(nullptr);
+  HDC memory = ::CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = ::SelectObject(memory, bitmap);
+  ::SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+  ::GdiFlush();
+  if (bits) std::memcpy(pixels.data(), bits, pixels.size() * sizeof(std::uint32_t));
+  ::SelectObject(memory, old);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(memory);
+  ::ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+void PostMouse(HWND window, UINT message, int x, int y, WPARAM keys) {
+  ::PostMessageW(window, message, keys, MAKELPARAM(x, y));
 }
 
 HWND Dialog::Find(const std::string& name) const {

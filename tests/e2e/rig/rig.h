@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -100,6 +101,34 @@ std::string ControlName(HWND window);  // the name the dialog's layout gives it
 bool IsEnabled(HWND window);
 bool IsChecked(HWND window);
 RECT RectInParent(HWND window);
+
+// The dialog's hint window (a tooltip control that it owns) and the hint it
+// holds for a control; empty when the control has none.
+HWND HintWindowOf(HWND dialog);
+std::wstring HintText(HWND dialog, HWND control);
+
+// Records the WM_COMMAND messages sent to a window while the recorder lives
+// (a hook on the window's thread); one recorder at a time.
+class CommandRecorder {
+ public:
+  explicit CommandRecorder(HWND window);
+  ~CommandRecorder();
+  CommandRecorder(const CommandRecorder&) = delete;
+  CommandRecorder& operator=(const CommandRecorder&) = delete;
+  // A command with this control id and notification code has arrived.
+  bool Saw(int id, int code) const;
+  size_t Count() const;
+
+ private:
+  HHOOK hook_ = nullptr;
+};
+
+void SetClipboardText(const std::wstring& text);
+// The client area of a window as the window paints it (WM_PRINTCLIENT),
+// whatever lies over it on screen; 32-bit pixels, row by row.
+std::vector<std::uint32_t> PrintClient(HWND window);
+// A mouse message at a point of the window's client area, posted.
+void PostMouse(HWND window, UINT message, int x, int y, WPARAM keys = 0);
 
 class Dialog {
  public:

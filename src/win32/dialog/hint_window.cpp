@@ -1,0 +1,74 @@
+#include "win32/dialog/hint_window.h"
+
+#include <commctrl.h>
+
+#include "core/common/error.h"
+#include "win32/plugin/application.h"
+#include "win32/plugin/module.h"
+
+namespace markwash::win32 {
+namespace {
+
+constexpr int kMaxHintWidth = 800;  // wide enough that only the texts' own line breaks break lines
+
+// The deepest visible control under a screen point, disabled ones included
+// (they get no mouse messages of their own but still have hints).
+HWND ControlAt(HWND form, POINT screen) {
+  HWND current = form;
+  for (;;) {
+    POINT p = screen;
+    ::ScreenToClient(current, &p);
+    HWND child = ::ChildWindowFromPointEx(current, p, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+    if (!child || child == current) return current;
+    current = child;
+  }
+}
+
+}  // namespace
+
+void HintWindow::Create(HWND form) {
+  form_ = form;
+  tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form, nullptr,
+                               ModuleInstance(), nullptr);
+  if (!tooltip_) throw Error("Cannot create the dialog's hint window");
+  ::SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, kMaxHintWidth);
+  FollowApplicationTimes();
+}
+
+void HintWindow::Add(HWND control, const std::wstring& text) {
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND;
+  tool.hwnd = form_;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = const_cast<wchar_t*>(text.c_str());  // the tooltip keeps a copy
+  ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void HintWindow::FollowApplicationTimes() {
+  const Application& app = TheApplication();
+  if (app.hintHidePauseMs != hidePauseMs_) {
+    hidePauseMs_ = app.hintHidePauseMs;
+    ::SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(hidePauseMs_, 0));
+  }
+  if (app.hintPauseMs != pauseMs_) {
+    pauseMs_ = app.hintPauseMs;
+    ::SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(pauseMs_, 0));
+  }
+}
+
+void HintWindow::Relay(const MSG& msg) {
+  if (!tooltip_) return;
+  FollowApplicationTimes();
+  if (msg.message < WM_MOUSEFIRST || msg.message > WM_MOUSELAST) return;
+  if (msg.hwnd != form_ && !::IsChild(form_, msg.hwnd)) return;
+  MSG relayed = msg;
+  relayed.hwnd = ControlAt(form_, msg.pt);
+  POINT p = msg.pt;
+  ::ScreenToClient(relayed.hwnd, &p);
+  relayed.lParam = MAKELPARAM(p.x, p.y);
+  ::SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+}
+
+}  // namespace markwash::win32

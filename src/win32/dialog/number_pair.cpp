@@ -1,0 +1,91 @@
+#include "win32/dialog/number_pair.h"
+
+#include <climits>
+#include <string>
+
+#include "core/dialog/numeric_text.h"
+#include "win32/common/text_encoding.h"
+
+namespace markwash::win32 {
+namespace {
+
+constexpr UINT_PTR kSubclassId = 0x4E50;  // "NP"
+
+char LocaleCharacter(LCTYPE type, char fallback) {
+  wchar_t text[8] = L"";
+  if (!::GetLocaleInfoW(LOCALE_USER_DEFAULT, type, text, 8) || !text[0]) return fallback;
+  const std::string ansi = WideToAnsi(std::wstring_view(text, 1));
+  return ansi.size() == 1 ? ansi[0] : fallback;
+}
+
+NumberConventions SystemConventions() {
+  return {LocaleCharacter(LOCALE_SDECIMAL, '.'), LocaleCharacter(LOCALE_STHOUSAND, ',')};
+}
+
+UpDownRange RangeOf(HWND upDown) {
+  UpDownRange range;
+  ::DefSubclassProc(upDown, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&range.min), reinterpret_cast<LPARAM>(&range.max));
+  return range;
+}
+
+int StoredPosition(HWND upDown) { return static_cast<int>(::DefSubclassProc(upDown, UDM_GETPOS32, 0, 0)); }
+
+// The field's number, or INT_MIN when the text is no whole number in range.
+int FieldNumber(HWND upDown, HWND field) {
+  std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(field)) + 1, L'\0');
+  text.resize(static_cast<size_t>(::GetWindowTextW(field, text.data(), static_cast<int>(text.size()))));
+  return ReadUpDownPosition(WideToAnsi(text), RangeOf(upDown), SystemConventions(), INT_MIN);
+}
+
+void ShowPosition(HWND upDown, HWND field) {
+  const std::wstring text = AnsiToWide(FormatUpDownPosition(StoredPosition(upDown), SystemConventions()));
+  ::SetWindowTextW(field, text.c_str());
+}
+
+LRESULT CALLBACK PairProc(HWND upDown, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+  HWND field = reinterpret_cast<HWND>(data);
+  switch (message) {
+    case UDM_SETPOS:
+    case UDM_SETPOS32: {
+      const LRESULT previous = ::DefSubclassProc(upDown, message, wParam, lParam);
+      ShowPosition(upDown, field);
+      return previous;
+    }
+    case UDM_GETPOS:
+    case UDM_GETPOS32: {
+      const int number = FieldNumber(upDown, field);
+      if (number != INT_MIN) ::DefSubclassProc(upDown, UDM_SETPOS32, 0, number);
+      const int position = StoredPosition(upDown);
+      if (message == UDM_GETPOS) return MAKELONG(position, number == INT_MIN ? 1 : 0);
+      if (lParam) *reinterpret_cast<BOOL*>(lParam) = number == INT_MIN;
+      return position;
+    }
+    case WM_NCDESTROY:
+      ::RemoveWindowSubclass(upDown, PairProc, kSubclassId);
+      break;
+    default:
+      break;
+  }
+  return ::DefSubclassProc(upDown, message, wParam, lParam);
+}
+
+}  // namespace
+
+void BindNumberPair(HWND upDown, HWND field) {
+  ::SendMessageW(upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(field), 0);
+  ::SetWindowSubclass(upDown, PairProc, kSubclassId, reinterpret_cast<DWORD_PTR>(field));
+}
+
+bool StepNumberPair(const NMUPDOWN& step) {
+  HWND upDown = step.hdr.hwndFrom;
+  DWORD_PTR data = 0;
+  if (!::GetWindowSubclass(upDown, PairProc, kSubclassId, &data)) return false;
+  HWND field = reinterpret_cast<HWND>(data);
+  const int number = FieldNumber(upDown, field);
+  const int from = number == INT_MIN ? StoredPosition(upDown) : number;
+  const int to = StepUpDownPosition(from, step.iDelta > 0 ? 1 : -1, RangeOf(upDown));
+  ::SendMessageW(upDown, UDM_SETPOS32, 0, to);
+  return true;
+}
+
+}  // namespace markwash::win32
