@@ -23,6 +23,7 @@ void PressEnter(const Dialog& d, HWND window) {
 
 TEST(DialogKeys, EnterInTheScriptMemoStartsANewLine) {
   rig::PluginFolder plugin("enter-script");
+  plugin.CopyTidyHere();  // found at the first showing, so no question opens
   rig::RunDialog(plugin, "x", [](Dialog& d) {
     d.SelectPage("Pages", 3);
     HWND script = d.Get("mCfg");
@@ -45,6 +46,7 @@ TEST(DialogKeys, EnterInTheScriptMemoStartsANewLine) {
 
 TEST(DialogKeys, EnterInTheReadOnlyMemosPressesTheDefaultButton) {
   rig::PluginFolder plugin("enter-memos");
+  plugin.CopyTidyHere();  // found at the first showing, so no question opens
   rig::RunDialog(plugin, "x", [](Dialog& d) {
     const int run = ::GetDlgCtrlID(d.Get("bRunTidy"));
     struct Memo {
@@ -70,6 +72,7 @@ TEST(DialogKeys, EnterInTheReadOnlyMemosPressesTheDefaultButton) {
 
 TEST(DialogKeys, NumberFieldKeepsOneLineAndRestoresOnEsc) {
   rig::PluginFolder plugin("number-field");
+  plugin.CopyTidyHere();  // found at the first showing, so no question opens
   rig::RunDialog(plugin, "x", [](Dialog& d) {
     HWND wrap = d.Get("eWrap");
     rig::CommandRecorder commands(d.window());
@@ -96,6 +99,7 @@ TEST(DialogKeys, NumberFieldKeepsOneLineAndRestoresOnEsc) {
 
 TEST(DialogKeys, PasteTakesTheFirstLineOnly) {
   rig::PluginFolder plugin("paste");
+  plugin.CopyTidyHere();  // found at the first showing, so no question opens
   rig::RunDialog(plugin, "x", [](Dialog& d) {
     HWND indent = d.Get("eIndentSpaces");
     rig::SetClipboardText(L"7\r\n9");
@@ -109,6 +113,7 @@ TEST(DialogKeys, PasteTakesTheFirstLineOnly) {
 
 TEST(DialogKeys, UpDownStepsWithinTheRangeAndReadsTheLastValidNumber) {
   rig::PluginFolder plugin("up-down");
+  plugin.CopyTidyHere();  // found at the first showing, so no question opens
   rig::RunDialog(plugin, "x", [](Dialog& d) {
     HWND indent = d.Get("eIndentSpaces");
     HWND indentUpDown = d.Get("udIndentSpaces");

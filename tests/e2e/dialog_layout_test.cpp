@@ -155,9 +155,20 @@ std::string Describe(const RECT& r) {
          std::to_string(r.bottom - r.top);
 }
 
+// Without Tidy.exe anywhere, the first showing asks for it in the path step
+// of reading the default option set, before any option is read: while that
+// question is open, the option controls still show their built states.
+HWND WaitForFirstQuestion() { return rig::WaitForMessageBox(L"Tidy.exe konnte nicht gefunden werden"); }
+
+void AnswerNo(HWND question) {
+  rig::AnswerMessageBox(question, IDNO);
+  EXPECT_TRUE(rig::WaitUntilClosed(question));
+}
+
 TEST(DialogLayout, EveryControlAsBuilt) {
   rig::PluginFolder plugin("layout");
   rig::RunDialog(plugin, "x", [](Dialog& d) {
+    HWND question = WaitForFirstQuestion();
     RECT outer;
     ::GetWindowRect(d.window(), &outer);
     EXPECT_EQ(593, outer.right - outer.left);
@@ -174,6 +185,7 @@ TEST(DialogLayout, EveryControlAsBuilt) {
       EXPECT_EQ((e.state & kOff) == 0, rig::IsEnabled(window));
       if (std::wstring(e.className) == kButton) EXPECT_EQ((e.state & kChecked) != 0, rig::IsChecked(window));
     }
+    AnswerNo(question);
     d.Click("bCancel");
   });
 }
@@ -246,6 +258,7 @@ const std::vector<ExpectedHint>& ExpectedHints() {
 
 TEST(DialogLayout, HintsOfTheOptionControls) {
   rig::PluginFolder plugin("hints");
+  plugin.CopyTidyHere();  // found at the first showing, so no question opens
   rig::RunDialog(plugin, "x", [](Dialog& d) {
     d.Sync();  // the dialog has run its loop once and applied the hint times
     HWND tip = rig::HintWindowOf(d.window());
@@ -276,6 +289,7 @@ LOGFONTW FontOf(HWND window) {
 TEST(DialogLayout, MemosAndFonts) {
   rig::PluginFolder plugin("memos");
   rig::RunDialog(plugin, "x", [](Dialog& d) {
+    HWND question = WaitForFirstQuestion();
     struct Memo {
       const char* name;
       bool readOnly, wordWrap, takesEnter;
@@ -306,6 +320,7 @@ TEST(DialogLayout, MemosAndFonts) {
     // The number fields are right-aligned.
     EXPECT_TRUE(::GetWindowLongW(d.Get("eWrap"), GWL_STYLE) & ES_RIGHT);
     EXPECT_TRUE(::GetWindowLongW(d.Get("eIndentSpaces"), GWL_STYLE) & ES_RIGHT);
+    AnswerNo(question);
     d.Click("bCancel");
   });
 }
@@ -313,6 +328,7 @@ TEST(DialogLayout, MemosAndFonts) {
 TEST(DialogLayout, OpensOnOptionsAndBlocklevel) {
   rig::PluginFolder plugin("first-pages");
   rig::RunDialog(plugin, "x", [](Dialog& d) {
+    HWND question = WaitForFirstQuestion();
     EXPECT_EQ(0, d.ActivePage("Pages"));
     EXPECT_EQ(0, d.ActivePage("pcNewTags"));
     EXPECT_TRUE(::IsWindowVisible(d.Get("eNewBlocklevelTags")));
@@ -335,6 +351,7 @@ TEST(DialogLayout, OpensOnOptionsAndBlocklevel) {
     EXPECT_EQ(CB_ERR, ::SendMessageW(d.Get("cbIndent"), CB_GETCURSEL, 0, 0));
     EXPECT_EQ(4, ::SendMessageW(d.Get("cbDocType"), CB_GETCOUNT, 0, 0));
     EXPECT_EQ(5, ::SendMessageW(d.Get("cbCharEncoding"), CB_GETCOUNT, 0, 0));
+    AnswerNo(question);
     d.Click("bCancel");
   });
 }
