@@ -10,14 +10,14 @@ target_compile_options(markwash_core PRIVATE -Wall -Wextra)
 file(GLOB_RECURSE MARKWASH_WIN32_SOURCES CONFIGURE_DEPENDS src/win32/*.cpp)
 add_library(markwash_win32 STATIC ${MARKWASH_WIN32_SOURCES})
 target_link_libraries(markwash_win32 PUBLIC markwash_core
-  comctl32 comdlg32 shell32 ole32 gdi32 user32 kernel32 winspool uuid)
+  comctl32 comdlg32 shell32 shlwapi ole32 gdi32 user32 kernel32 winspool uuid)
 target_compile_options(markwash_win32 PRIVATE -Wall -Wextra)
 
 add_library(Markwash SHARED src/win32/plugin/markwash.def src/win32/plugin/markwash.rc)
 set_target_properties(Markwash PROPERTIES PREFIX "" OUTPUT_NAME Markwash)
 # Whole archive: the exports and DllMain live in the static library.
 target_link_libraries(Markwash PRIVATE -Wl,--whole-archive markwash_win32 -Wl,--no-whole-archive
-  markwash_core comctl32 comdlg32 shell32 ole32 gdi32 user32 kernel32 winspool uuid)
+  markwash_core comctl32 comdlg32 shell32 shlwapi ole32 gdi32 user32 kernel32 winspool uuid)
 target_link_options(Markwash PRIVATE ${MARKWASH_STATIC_RUNTIME} -Wl,--enable-stdcall-fixup)
 
 file(GLOB MARKWASH_HOST_SOURCES CONFIGURE_DEPENDS host/*.cpp)
@@ -40,8 +40,19 @@ file(GLOB MARKWASH_E2E_TESTS CONFIGURE_DEPENDS tests/e2e/*_test.cpp)
 foreach(test_source ${MARKWASH_E2E_TESTS})
   get_filename_component(test_name ${test_source} NAME_WE)
   add_executable(${test_name} ${test_source})
-  # The core too: some tests build option sets with the engine itself.
-  target_link_libraries(${test_name} PRIVATE markwash_rig gtest_main markwash_core)
+  # markwash_win32 and the core too: some tests drive one component or build
+  # option sets with the engine itself, without the dialog.
+  target_link_libraries(${test_name} PRIVATE markwash_rig markwash_win32 markwash_core gtest_main)
   target_link_options(${test_name} PRIVATE ${MARKWASH_STATIC_RUNTIME})
-  add_dependencies(${test_name} Markwash markwash-host)
+  add_dependencies(${test_name} Markwash markwash-host markwash_fakes)
+endforeach()
+
+# Small stand-ins for Tidy.exe that misbehave on purpose (crash, hang, ...).
+add_custom_target(markwash_fakes)
+file(GLOB MARKWASH_FAKES CONFIGURE_DEPENDS tests/e2e/fakes/*.cpp)
+foreach(fake_source ${MARKWASH_FAKES})
+  get_filename_component(fake_name ${fake_source} NAME_WE)
+  add_executable(${fake_name} ${fake_source})
+  target_link_options(${fake_name} PRIVATE ${MARKWASH_STATIC_RUNTIME})
+  add_dependencies(markwash_fakes ${fake_name})
 endforeach()

@@ -2,7 +2,9 @@
 // loads Markwash.dll, asks the interface version, hands it the bytes of a
 // file (up to the first NUL), asks the result kind and, on kind 2, writes the
 // returned text to the output file. With --headless it drives the dialog
-// itself: it starts Tidy, waits for the run and accepts the result with OK.
+// itself: it makes sure Tidy writes markup ("HTML &bearbeiten", off in the
+// factory settings, where Tidy only reports), starts Tidy, waits for the run
+// and accepts the result with OK.
 #include <windows.h>
 
 #include <cstdio>
@@ -69,6 +71,8 @@ DWORD WINAPI DriveDialog(LPVOID) {
     std::fprintf(stderr, "markwash-host: the dialog did not appear\n");
     return 1;
   }
+  HWND markup = FindChild(dialog, L"HTML &bearbeiten");
+  if (markup && ::SendMessageW(markup, BM_GETCHECK, 0, 0) != BST_CHECKED) ::PostMessageW(markup, BM_CLICK, 0, 0);
   HWND run = FindChild(dialog, L"&Tidy starten");
   HWND ok = FindChild(dialog, L"O&K");
   HWND cancel = FindChild(dialog, L"Abbrechen");

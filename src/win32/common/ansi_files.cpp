@@ -10,18 +10,14 @@
 
 namespace markwash::win32 {
 
-bool FileExists(const std::string& name) {
-  if (name.empty() || name.find_first_of("*?") != std::string::npos) return false;
-  WIN32_FIND_DATAA entry;
-  const UniqueFindHandle found(::FindFirstFileA(name.c_str(), &entry));
-  return found && !(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 std::string ReadWholeFile(const std::string& name) {
   const UniqueKernelHandle file(::CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                               FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) throw Error(FormatMessageText("Cannot open file %s", name));
   std::string bytes;
+  // Sized once up front: a large document is not copied while it grows.
+  LARGE_INTEGER size{};
+  if (::GetFileSizeEx(file.get(), &size)) bytes.reserve(static_cast<size_t>(size.QuadPart));
   char buffer[65536];
   DWORD got = 0;
   do {

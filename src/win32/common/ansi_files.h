@@ -3,11 +3,9 @@
 #pragma once
 #include <string>
 
-namespace markwash::win32 {
+#include "win32/common/file_system.h"  // FileExists
 
-// A directory entry of that name exists and is not a folder. A name with
-// wildcards names no file, although the system search would match it.
-bool FileExists(const std::string& name);
+namespace markwash::win32 {
 
 // The whole file; raises "Cannot open file %s" when it cannot be opened.
 std::string ReadWholeFile(const std::string& name);

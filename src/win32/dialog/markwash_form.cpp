@@ -72,6 +72,12 @@ void TMarkwashForm::WireEvents() {
   clickHandlers_ = {
       {"bOK", &TMarkwashForm::bOKClick},
       {"bCancel", &TMarkwashForm::bCancelClick},
+      {"bRunTidy", &TMarkwashForm::bRunTidyClick},
+      {"lTidyPath", &TMarkwashForm::lTidyPathClick},
+      {"lAuthorEmail", &TMarkwashForm::lAuthorEmailClick},
+      {"lAuthorHP", &TMarkwashForm::lAuthorHPClick},
+      {"lTidySF", &TMarkwashForm::lTidySFClick},
+      {"lTidyDownload", &TMarkwashForm::lTidySFClick},
       // The option set buttons of both pages share their handlers.
       {"bSaveOptions", &TMarkwashForm::bSaveOptionsClick},
       {"Button1", &TMarkwashForm::bSaveOptionsClick},
@@ -86,10 +92,6 @@ void TMarkwashForm::WireEvents() {
       {"cbAltText", &TMarkwashForm::cbAltTextClick},
       {"cbInputXML", &TMarkwashForm::cbInputXMLClick},
       {"cbLogicalEmphasis", &TMarkwashForm::cbLogicalEmphasisClick},
-      {"lAuthorEmail", &TMarkwashForm::lAuthorEmailClick},
-      {"lAuthorHP", &TMarkwashForm::lAuthorHPClick},
-      {"lTidySF", &TMarkwashForm::lTidySFClick},
-      {"lTidyDownload", &TMarkwashForm::lTidySFClick},
   };
 }
 
@@ -214,10 +216,11 @@ void TMarkwashForm::OnCommand(int id, int code) {
   if (optionSets_ && optionSets_->Updating()) return;
   if (code == BN_CLICKED) {
     auto it = clickHandlers_.find(name);
-    if (it == clickHandlers_.end()) return;
-    sender_ = controls_.Get(name);
-    Dispatch(it->second);
-    sender_ = nullptr;
+    if (it != clickHandlers_.end()) {
+      sender_ = controls_.Get(name);
+      Dispatch(it->second);
+      sender_ = nullptr;
+    }
   }
   OnOptionCommand(name, code);
 }

@@ -17,6 +17,7 @@
 #include "win32/dialog/control_set.h"
 #include "win32/dialog/screen_cursor.h"
 #include "win32/options/form_option_sets.h"
+#include "win32/runner/browse_for_folder_dialog.h"
 
 namespace markwash::win32 {
 
@@ -84,6 +85,18 @@ class TMarkwashForm {
   void lAuthorEmailClick();
   void lAuthorHPClick();
   void lTidySFClick();
+  // Locating and running Tidy (runner/form_locate_tidy.cpp, runner/form_tidy_run.cpp).
+  void lTidyPathClick();
+  void BrowseForFolderDialog1SelChanged();
+  void BrowseForFolderDialog1CustomButtonClick();
+  void bRunTidyClick();
+  void mOutputChange();
+  TBrowseForFolderDialog& FolderBrowser();
+  void AskForTidyLocation();
+  bool AskStopTidy(unsigned seconds);
+  int AskUser(HWND owner, UINT textId, UINT flags);
+  void ShowRunMessages(const TextLines& messages);
+  void ShowRunOutput();
 
   HWND window_ = nullptr;
   ControlSet controls_;
@@ -93,6 +106,8 @@ class TMarkwashForm {
   int modalResult_ = kModalNone;
   bool shown_ = false;
   std::unique_ptr<FormOptionSets> optionSets_;
+  std::unique_ptr<TBrowseForFolderDialog> BrowseForFolderDialog1;
+  bool tidyRunning_ = false;
   std::unordered_map<std::string_view, Handler> clickHandlers_;
   HWND sender_ = nullptr;  // the control whose event is being handled
 };

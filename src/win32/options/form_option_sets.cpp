@@ -56,4 +56,12 @@ void FormOptionSets::BoxClicked(std::string_view box) {
 
 void FormOptionSets::DocTypeChange() { parts_->engine.cbDocTypeChange(); }
 
+void FormOptionSets::SaveOptionSet(const std::string& fileName) { parts_->engine.SaveOptionSet(fileName); }
+
+std::string FormOptionSets::TidyPath() { return parts_->view.TidyPath(); }
+
+void FormOptionSets::SetTidyPath(std::string_view text, bool bold) { parts_->view.SetTidyPath(text, bold); }
+
+void FormOptionSets::SetTidyPathNotFound() { parts_->view.SetTidyPath(kTidyNotFoundText, true); }
+
 }  // namespace markwash::win32

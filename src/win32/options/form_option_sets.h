@@ -3,6 +3,7 @@
 // event handlers forward to it.
 #pragma once
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "core/common/wait_cursor.h"
@@ -33,6 +34,13 @@ class FormOptionSets {
   // The rule of a check box after the user's click, by layout name.
   void BoxClicked(std::string_view box);
   void DocTypeChange();
+
+  // The option set as a file, as the engine saves it (the run's configuration).
+  void SaveOptionSet(const std::string& fileName);
+  // The path label: its text, and a new text in normal weight or bold.
+  std::string TidyPath();
+  void SetTidyPath(std::string_view text, bool bold);
+  void SetTidyPathNotFound();  // the bold not-found text
 
  private:
   struct Parts;

@@ -232,6 +232,11 @@ void PluginFolder::CopyTidyHere(const std::wstring& name) const {
     ADD_FAILURE() << "cannot copy " << Narrow(BuiltTidyPath());
 }
 
+void PluginFolder::CopyProgramHere(const std::wstring& program, const std::wstring& name) const {
+  if (!::CopyFileW((ProgramFolder() + program).c_str(), (folder_ + name).c_str(), FALSE))
+    ADD_FAILURE() << "cannot copy " << Narrow(program);
+}
+
 namespace {
 
 // The file name field: a combo box in the Explorer-style dialog, an edit in the old one.
@@ -355,6 +360,52 @@ HWND FindTopWindow(const std::wstring& title, const wchar_t* className) {
 HWND WaitForTopWindow(const std::wstring& title, const wchar_t* className, DWORD limitMs) {
   HWND found = nullptr;
   WaitUntil([&] { return (found = FindTopWindow(title, className)) != nullptr; }, limitMs);
+  return found;
+}
+
+namespace {
+
+struct ChildQuery {
+  const wchar_t* className;
+  const wchar_t* text;
+  HWND found;
+};
+
+BOOL CALLBACK MatchChild(HWND window, LPARAM param) {
+  auto* q = reinterpret_cast<ChildQuery*>(param);
+  if (ClassName(window) != q->className) return TRUE;
+  if (q->text && WindowText(window) != q->text) return TRUE;
+  q->found = window;
+  return FALSE;
+}
+
+BOOL CALLBACK MatchFolderBrowser(HWND window, LPARAM param) {
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(window, &pid);
+  if (pid != ::GetCurrentProcessId() || !::IsWindowVisible(window) || ClassName(window) != L"#32770") return TRUE;
+  if (!FindChildWindow(window, L"SysTreeView32")) return TRUE;
+  *reinterpret_cast<HWND*>(param) = window;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND FindChildWindow(HWND parent, const wchar_t* className, const wchar_t* text) {
+  ChildQuery q{className, text, nullptr};
+  ::EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&q));
+  return q.found;
+}
+
+HWND FindFolderBrowser() {
+  HWND found = nullptr;
+  ::EnumWindows(MatchFolderBrowser, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+HWND WaitForFolderBrowser(DWORD limitMs) {
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = FindFolderBrowser()) != nullptr; }, limitMs);
+  if (!found) ADD_FAILURE() << "no folder browser appeared";
   return found;
 }
 
@@ -589,6 +640,13 @@ void Dialog::ClickWindow(HWND window) const {
 
 void Dialog::SetText(const std::string& name, const std::wstring& text) const {
   ::SendMessageW(Get(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+HWND Dialog::FocusedWindow() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(window_, nullptr), &info)) return nullptr;
+  return info.hwndFocus;
 }
 
 void Dialog::Focus(HWND window) const {

@@ -52,6 +52,8 @@ class PluginFolder {
   std::wstring Path(const std::wstring& name) const { return folder_ + name; }
   const Exports& exports() const { return exports_; }
   void CopyTidyHere(const std::wstring& name = L"Tidy.exe") const;
+  // Copies a program built beside the tests (a stand-in for Tidy) into the folder.
+  void CopyProgramHere(const std::wstring& program, const std::wstring& name) const;
   void Unload();
 
  private:
@@ -77,6 +79,12 @@ StartResult RunDialog(const PluginFolder& plugin, const char* text, const std::f
 // window class), visible.
 HWND FindTopWindow(const std::wstring& title, const wchar_t* className = nullptr);
 HWND WaitForTopWindow(const std::wstring& title, const wchar_t* className = nullptr, DWORD limitMs = kDefaultWaitMs);
+
+// The shell's folder browser of this process: a dialog holding a tree.
+HWND FindFolderBrowser();
+HWND WaitForFolderBrowser(DWORD limitMs = kDefaultWaitMs);
+// A child window of the given class whose text is `text` (nullptr: any text).
+HWND FindChildWindow(HWND parent, const wchar_t* className, const wchar_t* text = nullptr);
 
 // A message box of this process whose text contains `part`.
 HWND WaitForMessageBox(const std::wstring& part, DWORD limitMs = kDefaultWaitMs);
@@ -146,6 +154,7 @@ class Dialog {
   void SetText(const std::string& name, const std::wstring& text) const;
   std::wstring Text(const std::string& name) const { return WindowText(Get(name)); }
   void Focus(HWND window) const;
+  HWND FocusedWindow() const;  // the window with the keyboard focus on the dialog's thread
   void PressKey(HWND window, WORD key) const;    // key down and up, through the queue
   void TypeChar(HWND window, wchar_t ch) const;  // a typed character
   void SelectPage(const std::string& pageControl, int index) const;

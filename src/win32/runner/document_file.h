@@ -1,0 +1,13 @@
+// The document file of a run: the input lines, each followed by CR LF.
+#pragma once
+#include <string>
+
+#include "core/common/text_lines.h"
+
+namespace markwash::win32 {
+
+// Replaces any file of that name; raises "Cannot create file %s". Written in
+// chunks, so that a large document is never held twice.
+void WriteLinesToFile(const std::string& name, const TextLines& lines);
+
+}  // namespace markwash::win32

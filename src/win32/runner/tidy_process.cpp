@@ -1,0 +1,128 @@
+#include "win32/runner/tidy_process.h"
+
+#include <vector>
+
+#include "core/common/error.h"
+#include "core/runner/command_line.h"
+#include "core/runner/tidy_exit.h"
+#include "win32/common/system_error.h"
+#include "win32/common/text_encoding.h"
+#include "win32/common/unique_handle.h"
+#include "win32/common/ansi_files.h"
+#include "win32/runner/document_file.h"
+#include "win32/runner/temp_file.h"
+
+namespace markwash::win32 {
+namespace {
+
+UniqueKernelHandle OpenInheritable(const char* name, DWORD access, DWORD disposition) {
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  UniqueKernelHandle handle(::CreateFileA(name, access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, disposition,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!handle) RaiseLastSystemError();
+  return handle;
+}
+
+struct StartedProcess {
+  UniqueKernelHandle process;
+  UniqueKernelHandle thread;
+};
+
+StartedProcess StartTidy(const std::string& commandLine, int showCommand, const std::string& stderrFile) {
+  // Tidy reads nothing from its console and writes its document and messages
+  // to files; standard error goes to a file of its own for the messages page.
+  UniqueKernelHandle nul = OpenInheritable("NUL", GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING);
+  UniqueKernelHandle errors = OpenInheritable(stderrFile.c_str(), GENERIC_WRITE, CREATE_ALWAYS);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
+  startup.wShowWindow = static_cast<WORD>(showCommand);
+  startup.hStdInput = nul.get();
+  startup.hStdOutput = nul.get();
+  startup.hStdError = errors.get();
+  PROCESS_INFORMATION info{};
+  std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
+  mutableLine.push_back('\0');
+  if (!::CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info))
+    RaiseLastSystemError();
+  return {UniqueKernelHandle(info.hProcess), UniqueKernelHandle(info.hThread)};
+}
+
+// Paint and sent messages only: the dialog stays drawn, but no click or key
+// reaches it while Tidy runs.
+void DispatchPaintMessages() {
+  MSG msg;
+  for (int i = 0; i < 256 && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT); ++i)
+    ::DispatchMessageW(&msg);
+}
+
+// Clicks and keys given while Tidy ran were meant for a busy dialog.
+void DiscardInputGivenMeanwhile() {
+  MSG msg;
+  while (::PeekMessageW(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+  }
+  while (::PeekMessageW(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
+  }
+}
+
+// Waits for the process; false when the user chose to stop it.
+bool WaitForTidy(HANDLE process, const StopTidyQuestion& askStop) {
+  const DWORD start = ::GetTickCount();
+  DWORD nextQuestion = kHungTidyQuestionAfterMs;
+  for (;;) {
+    const DWORD elapsed = ::GetTickCount() - start;
+    const DWORD timeout = elapsed >= nextQuestion ? 0 : nextQuestion - elapsed;
+    const DWORD woke = ::MsgWaitForMultipleObjects(1, &process, FALSE, timeout, QS_PAINT | QS_SENDMESSAGE);
+    if (woke == WAIT_OBJECT_0) break;
+    if (woke == WAIT_OBJECT_0 + 1) {
+      DispatchPaintMessages();
+    } else if (woke == WAIT_TIMEOUT) {
+      if (::WaitForSingleObject(process, 0) == WAIT_OBJECT_0) break;
+      if (askStop && askStop((::GetTickCount() - start) / 1000)) return false;
+      nextQuestion = (::GetTickCount() - start) + kHungTidyQuestionAfterMs;
+    } else {
+      RaiseLastSystemError();
+    }
+  }
+  DiscardInputGivenMeanwhile();
+  return true;
+}
+
+void AppendFileLines(const std::string& name, TextLines& lines) {
+  TextLines more = SplitLines(ReadWholeFile(name));
+  lines.insert(lines.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
+}
+
+}  // namespace
+
+void RunTidy(const std::string& tidyPath, const std::string& configFile, int showCommand, const TextLines& input,
+             TextLines& output, TextLines& messages, const StopTidyQuestion& askStop) {
+  TempFile document("HTML");
+  WriteLinesToFile(document.name(), input);
+  TempFile messageFile("Error");
+  TempFile stderrFile("Std");
+  const std::string commandLine = BuildTidyCommandLine(tidyPath, configFile, messageFile.name(), document.name());
+  StartedProcess tidy = StartTidy(commandLine, showCommand, stderrFile.name());
+  if (!WaitForTidy(tidy.process.get(), askStop)) {
+    ::TerminateProcess(tidy.process.get(), 1);
+    // Its files can only be deleted once it has really gone.
+    ::WaitForSingleObject(tidy.process.get(), 10000);
+    throw Error(Utf8ToAnsi(StoppedTidyText()));
+  }
+  DWORD exitCode = 0;
+  if (!::GetExitCodeProcess(tidy.process.get(), &exitCode)) RaiseLastSystemError();
+  tidy = {};
+  if (!IsNormalTidyExit(exitCode)) {
+    // A half-written document is not offered; what Tidy said may explain.
+    TextLines said = SplitLines(ReadWholeFile(messageFile.name()));
+    AppendFileLines(stderrFile.name(), said);
+    messages = std::move(said);
+    throw Error(Utf8ToAnsi(AbnormalTidyExitText(exitCode)));
+  }
+  output = SplitLines(ReadWholeFile(document.name()));
+  TextLines said = SplitLines(ReadWholeFile(messageFile.name()));
+  AppendFileLines(stderrFile.name(), said);
+  messages = std::move(said);
+}
+
+}  // namespace markwash::win32

@@ -1,0 +1,15 @@
+// Stands in for a Tidy.exe that never ends: it starts writing the document
+// and then waits for ever.
+#include <windows.h>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+  if (argc < 2) return 2;
+  if (FILE* document = std::fopen(argv[argc - 1], "wb")) {
+    std::fputs("<html><body><p>unfertig", document);
+    std::fclose(document);
+  }
+  ::Sleep(INFINITE);
+  return 0;
+}
