@@ -23,4 +23,21 @@ TEST(DialogScreens, EveryPageAsPicture) {
   });
 }
 
+// Written with escapes, so the expectation does not depend on how this
+// file's bytes are read.
+TEST(DialogScreens, GermanLettersReadBackAsUtf16) {
+  rig::PluginFolder plugin("umlauts");
+  rig::RunDialog(plugin, "x", [](Dialog& d) {
+    EXPECT_EQ(L"Attribute in Gro&\u00DFbuchstaben", d.Text("cbUppercaseAttributes"));
+    EXPECT_EQ(L"schlie\u00DFende Tags &verbergen", d.Text("cbHideEndTags"));
+    EXPECT_EQ(L"Leere Abs\u00E4tze entfernen", d.Text("cbDropEmptyParas"));
+    EXPECT_EQ(L"Anf\u00FChrungsz. quoten (&&quot;)", d.Text("cbQuoteMarks"));
+    EXPECT_EQ(L"\u00BB&Clean\u00AB", d.Text("cbClean"));
+    EXPECT_EQ(L"&Zur\u00FCcksetzen", d.Text("bResetOptions"));
+    EXPECT_EQ(L"\u00DCber das Plugin...", d.Text("TabSheet1"));
+    EXPECT_EQ(L"Tags in &Gro\u00DFbuchstaben", d.Text("cbUppercaseTags"));
+    d.Click("bCancel");
+  });
+}
+
 }  // namespace
