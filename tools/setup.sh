@@ -12,7 +12,7 @@ packages=(
   clang libclang-rt-14-dev
   g++-mingw-w64-i686 mingw-w64-i686-dev
   wine wine32:i386 xvfb xauth
-  dpkg-dev locales
+  dpkg-dev locales file
   cups printer-driver-cups-pdf cups-client poppler-utils
   fonts-wine
 )

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/common/error.h"
 #include "win32/common/system_error.h"
 
 namespace markwash::win32 {
@@ -31,6 +32,8 @@ std::string LibraryFileName() {
   char buffer[MAX_PATH];
   const DWORD n = ::GetModuleFileNameA(g_instance, buffer, MAX_PATH);
   if (n == 0) RaiseLastSystemError();
+  // A cut-off name would put the option and placement files somewhere else.
+  if (n >= MAX_PATH) throw Error(SystemErrorText(ERROR_INSUFFICIENT_BUFFER));
   return std::string(buffer, n);
 }
 
