@@ -19,6 +19,11 @@ TEST(DialogScreens, EveryPageAsPicture) {
       d.Sync();
       EXPECT_TRUE(d.SaveScreenshot(plugin.Path(std::wstring(L"page-") + names[page] + L".png")));
     }
+    // A path too long for the label: one line, the middle left out.
+    d.SelectPage("Pages", 0);
+    d.SetText("lTidyPath", L"C:\\Programme\\Ein sehr langer Ordnername\\Noch ein Ordner\\HTML Tidy\\bin\\Tidy.exe");
+    d.Sync();
+    EXPECT_TRUE(d.SaveScreenshot(plugin.Path(L"page-options-long-path.png")));
     d.Click("bCancel");
   });
 }
