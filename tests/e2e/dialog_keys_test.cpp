@@ -155,6 +155,11 @@ TEST(DialogKeys, AcceleratorLettersOfLabelsLeadToTheirControls) {
     d.Focus(d.Get("cbWrap"));
     PressAlt(d, d.Get("cbWrap"), L'z');  // "&Zeichen", the label after the wrap width
     EXPECT_EQ(d.Get("eWrap"), rig::FocusedControl(d.window()));
+    // "Neue &Tags" leads nowhere: the letter belongs to "&Tidy starten".
+    rig::CommandRecorder commands(d.window());
+    d.Focus(d.Get("cbEncloseText"));
+    PressAlt(d, d.Get("cbEncloseText"), L't');
+    EXPECT_TRUE(commands.Saw(::GetDlgCtrlID(d.Get("bRunTidy")), BN_CLICKED));
     d.Click("bCancel");
   });
 }
