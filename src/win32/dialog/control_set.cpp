@@ -9,7 +9,7 @@
 #include "win32/dialog/container_window.h"
 #include "win32/dialog/enhanced_edit.h"
 #include "win32/dialog/link_label.h"
-#include "win32/dialog/memo_keys.h"
+#include "win32/dialog/dialog_keys.h"
 #include "win32/plugin/module.h"
 
 namespace markwash::win32 {

@@ -1,4 +1,4 @@
-#include "win32/dialog/memo_keys.h"
+#include "win32/dialog/dialog_keys.h"
 
 #include <commctrl.h>
 
