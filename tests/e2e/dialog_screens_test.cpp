@@ -2,6 +2,8 @@
 // and the German texts read back from the windows as UTF-16.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "rig/rig.h"
 
 namespace {
@@ -11,6 +13,13 @@ using rig::Dialog;
 TEST(DialogScreens, EveryPageAsPicture) {
   rig::PluginFolder plugin("screens");
   rig::RunDialog(plugin, "x", [&](Dialog& d) {
+    // Long lines: the messages wrap at the memo's width, the output does not.
+    const std::wstring longLine =
+        L"line 1 column 1 - Warning: <p> \u00FCberfl\u00FCssiges Element, eine sehr lange Meldung, die weit "
+        L"\u00FCber den rechten Rand hinausgeht und deshalb umbrochen oder abgeschnitten wird.";
+    d.SetText("mErrors", longLine + L"\r\nline 2 column 5 - Warning: missing </p>");
+    d.SetText("mOutput", L"<p>" + longLine + L"</p>\r\n<p>Stra\u00DFe</p>");
+    d.SetText("mCfg", L"wrap: 66\r\nindent: auto");
     const wchar_t* names[] = {L"options", L"messages", L"output", L"script", L"about"};
     for (int page = 0; page < 5; ++page) {
       d.SelectPage("Pages", page);
