@@ -144,4 +144,29 @@ TEST(DialogKeys, UpDownStepsWithinTheRangeAndReadsTheLastValidNumber) {
   });
 }
 
+void PressAlt(const Dialog& d, HWND focused, wchar_t letter) {
+  ::PostMessageW(focused, WM_SYSCHAR, letter, 1 | (1u << 29));  // bit 29: Alt is down
+  d.Sync();
+}
+
+TEST(DialogKeys, AcceleratorLettersOfLabelsLeadToTheirControls) {
+  rig::PluginFolder plugin("accelerators");
+  rig::RunDialog(plugin, "x", [](Dialog& d) {
+    d.Focus(d.Get("cbWrapAttributes"));
+    PressAlt(d, d.Get("cbWrapAttributes"), L'e');  // "&Einzug:"
+    EXPECT_EQ(d.Get("cbIndent"), rig::FocusedControl(d.window()));
+    PressAlt(d, d.Get("cbIndent"), L'z');  // the next "Z" is "&Zeichenkodierung:"
+    EXPECT_EQ(d.Get("cbCharEncoding"), rig::FocusedControl(d.window()));
+    d.Focus(d.Get("cbWrap"));
+    PressAlt(d, d.Get("cbWrap"), L'z');  // "&Zeichen", the label after the wrap width
+    EXPECT_EQ(d.Get("eWrap"), rig::FocusedControl(d.window()));
+    // "Neue &Tags" leads nowhere: the letter belongs to "&Tidy starten".
+    rig::CommandRecorder commands(d.window());
+    d.Focus(d.Get("cbEncloseText"));
+    PressAlt(d, d.Get("cbEncloseText"), L't');
+    EXPECT_TRUE(commands.Saw(::GetDlgCtrlID(d.Get("bRunTidy")), BN_CLICKED));
+    d.Click("bCancel");
+  });
+}
+
 }  // namespace

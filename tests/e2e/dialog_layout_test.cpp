@@ -280,6 +280,28 @@ TEST(DialogLayout, HintsOfTheOptionControls) {
   });
 }
 
+TEST(DialogLayout, HintShowsOverADisabledControl) {
+  rig::PluginFolder plugin("disabled-hint");
+  rig::RunDialog(plugin, "x", [&](Dialog& d) {
+    HWND altText = d.Get("eAltText");
+    ASSERT_FALSE(rig::IsEnabled(altText));
+    ::SetCursorPos(0, 0);
+    d.Sync();
+    RECT r;
+    ::GetWindowRect(altText, &r);
+    ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    HWND tip = rig::HintWindowOf(d.window());
+    EXPECT_TRUE(rig::WaitUntil([&] { return ::IsWindowVisible(tip) != FALSE; }, 5000));
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    EXPECT_TRUE(::SendMessageW(tip, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&tool)));
+    EXPECT_EQ(reinterpret_cast<UINT_PTR>(altText), tool.uId);
+    d.SaveScreenshot(plugin.Path(L"hint.png"));  // for a person: the hint's lines and letters
+    ::SetCursorPos(0, 0);
+    d.Click("bCancel");
+  });
+}
+
 LOGFONTW FontOf(HWND window) {
   LOGFONTW font{};
   ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0)), sizeof font, &font);

@@ -1,6 +1,5 @@
 #include "win32/dialog/link_label.h"
 
-#include <exception>
 #include <memory>
 #include <string>
 
@@ -73,7 +72,7 @@ LRESULT CALLBACK TLinkLabel::WindowProc(HWND window, UINT message, WPARAM wParam
   }
   try {
     return label->Handle(message, wParam, lParam);
-  } catch (const std::exception&) {
+  } catch (...) {  // no exception leaves a window procedure
     return ::DefWindowProcW(window, message, wParam, lParam);
   }
 }

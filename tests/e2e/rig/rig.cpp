@@ -477,6 +477,12 @@ std::string ControlName(HWND window) {
   return name ? name : "";
 }
 
+HWND FocusedControl(HWND dialog) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
 bool IsEnabled(HWND window) { return ::IsWindowEnabled(window) != FALSE; }
 
 bool IsChecked(HWND window) { return ::SendMessageW(window, BM_GETCHECK, 0, 0) == BST_CHECKED; }

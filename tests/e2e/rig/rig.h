@@ -107,6 +107,7 @@ std::wstring WindowText(HWND window);
 std::wstring ClassName(HWND window);
 std::string ControlName(HWND window);  // the name the dialog's layout gives it
 bool IsEnabled(HWND window);
+HWND FocusedControl(HWND dialog);  // the focus of the dialog's thread
 bool IsChecked(HWND window);
 RECT RectInParent(HWND window);
 
