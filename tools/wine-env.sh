@@ -22,13 +22,13 @@ markwash_wine_up() {
     # Without a window manager Wine should draw the window frames itself.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d Y /f >/dev/null 2>&1 </dev/null
-    # The dialog's fonts as on Windows: Wine's own "MS Sans Serif" where its GDI
-    # looks for fonts, and a fixed-pitch face for "Courier New".
-    local fonts="$WINEPREFIX/drive_c/windows/Fonts"
-    if [ -d /usr/share/wine/fonts ] && [ ! -e "$fonts/sserife.fon" ]; then
-      cp /usr/share/wine/fonts/* "$fonts/" 2>/dev/null || true
-      wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /d 'DejaVu Sans Mono' /f >/dev/null 2>&1 </dev/null
-    fi
     touch "$WINEPREFIX/.markwash-ready"
+  fi
+  # The dialog's fonts as on Windows: Wine's own "MS Sans Serif" where its GDI
+  # looks for fonts, and a fixed-pitch face for "Courier New".
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if [ -d /usr/share/wine/fonts ] && [ ! -e "$fonts/sserife.fon" ]; then
+    cp /usr/share/wine/fonts/* "$fonts/" 2>/dev/null || true
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /d 'DejaVu Sans Mono' /f >/dev/null 2>&1 </dev/null
   fi
 }

@@ -23,6 +23,7 @@ void PressEnter(const Dialog& d, HWND window) {
 
 TEST(DialogKeys, EnterInTheScriptMemoStartsANewLine) {
   rig::PluginFolder plugin("enter-script");
+  plugin.CopyTidyHere();  // found at the first showing, so no question opens
   rig::RunDialog(plugin, "x", [](Dialog& d) {
     d.SelectPage("Pages", 3);
     HWND script = d.Get("mCfg");
@@ -45,7 +46,7 @@ TEST(DialogKeys, EnterInTheScriptMemoStartsANewLine) {
 
 TEST(DialogKeys, EnterInTheReadOnlyMemosPressesTheDefaultButton) {
   rig::PluginFolder plugin("enter-memos");
-  plugin.CopyTidyHere();  // no question about a missing Tidy.exe at the start
+  plugin.CopyTidyHere();  // found at the first showing, so no question opens
   rig::RunDialog(plugin, "x", [](Dialog& d) {
     const int run = ::GetDlgCtrlID(d.Get("bRunTidy"));
     struct Memo {
@@ -73,7 +74,7 @@ TEST(DialogKeys, EnterInTheReadOnlyMemosPressesTheDefaultButton) {
 
 TEST(DialogKeys, NumberFieldKeepsOneLineAndRestoresOnEsc) {
   rig::PluginFolder plugin("number-field");
-  plugin.CopyTidyHere();  // no question about a missing Tidy.exe at the start
+  plugin.CopyTidyHere();  // found at the first showing, so no question opens
   rig::RunDialog(plugin, "x", [](Dialog& d) {
     HWND wrap = d.Get("eWrap");
     rig::CommandRecorder commands(d.window());
@@ -100,7 +101,7 @@ TEST(DialogKeys, NumberFieldKeepsOneLineAndRestoresOnEsc) {
 
 TEST(DialogKeys, PasteTakesTheFirstLineOnly) {
   rig::PluginFolder plugin("paste");
-  plugin.CopyTidyHere();  // no question about a missing Tidy.exe at the start
+  plugin.CopyTidyHere();  // found at the first showing, so no question opens
   rig::RunDialog(plugin, "x", [](Dialog& d) {
     HWND indent = d.Get("eIndentSpaces");
     rig::SetClipboardText(L"7\r\n9");
@@ -114,6 +115,7 @@ TEST(DialogKeys, PasteTakesTheFirstLineOnly) {
 
 TEST(DialogKeys, UpDownStepsWithinTheRangeAndReadsTheLastValidNumber) {
   rig::PluginFolder plugin("up-down");
+  plugin.CopyTidyHere();  // found at the first showing, so no question opens
   rig::RunDialog(plugin, "x", [](Dialog& d) {
     HWND indent = d.Get("eIndentSpaces");
     HWND indentUpDown = d.Get("udIndentSpaces");
@@ -140,6 +142,31 @@ TEST(DialogKeys, UpDownStepsWithinTheRangeAndReadsTheLastValidNumber) {
     EXPECT_EQ(1000, ::SendMessageW(wrapUpDown, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&failed)));
     EXPECT_TRUE(failed);
     EXPECT_EQ(L"abc", rig::WindowText(wrap));
+    d.Click("bCancel");
+  });
+}
+
+void PressAlt(const Dialog& d, HWND focused, wchar_t letter) {
+  ::PostMessageW(focused, WM_SYSCHAR, letter, 1 | (1u << 29));  // bit 29: Alt is down
+  d.Sync();
+}
+
+TEST(DialogKeys, AcceleratorLettersOfLabelsLeadToTheirControls) {
+  rig::PluginFolder plugin("accelerators");
+  rig::RunDialog(plugin, "x", [](Dialog& d) {
+    d.Focus(d.Get("cbWrapAttributes"));
+    PressAlt(d, d.Get("cbWrapAttributes"), L'e');  // "&Einzug:"
+    EXPECT_EQ(d.Get("cbIndent"), rig::FocusedControl(d.window()));
+    PressAlt(d, d.Get("cbIndent"), L'z');  // the next "Z" is "&Zeichenkodierung:"
+    EXPECT_EQ(d.Get("cbCharEncoding"), rig::FocusedControl(d.window()));
+    d.Focus(d.Get("cbWrap"));
+    PressAlt(d, d.Get("cbWrap"), L'z');  // "&Zeichen", the label after the wrap width
+    EXPECT_EQ(d.Get("eWrap"), rig::FocusedControl(d.window()));
+    // "Neue &Tags" leads nowhere: the letter belongs to "&Tidy starten".
+    rig::CommandRecorder commands(d.window());
+    d.Focus(d.Get("cbEncloseText"));
+    PressAlt(d, d.Get("cbEncloseText"), L't');
+    EXPECT_TRUE(commands.Saw(::GetDlgCtrlID(d.Get("bRunTidy")), BN_CLICKED));
     d.Click("bCancel");
   });
 }

@@ -155,9 +155,20 @@ std::string Describe(const RECT& r) {
          std::to_string(r.bottom - r.top);
 }
 
+// Without Tidy.exe anywhere, the first showing asks for it in the path step
+// of reading the default option set, before any option is read: while that
+// question is open, the option controls still show their built states.
+HWND WaitForFirstQuestion() { return rig::WaitForMessageBox(L"Tidy.exe konnte nicht gefunden werden"); }
+
+void AnswerNo(HWND question) {
+  rig::AnswerMessageBox(question, IDNO);
+  EXPECT_TRUE(rig::WaitUntilClosed(question));
+}
+
 TEST(DialogLayout, EveryControlAsBuilt) {
   rig::PluginFolder plugin("layout");
   rig::RunDialog(plugin, "x", [](Dialog& d) {
+    HWND question = WaitForFirstQuestion();
     RECT outer;
     ::GetWindowRect(d.window(), &outer);
     EXPECT_EQ(593, outer.right - outer.left);
@@ -174,6 +185,7 @@ TEST(DialogLayout, EveryControlAsBuilt) {
       EXPECT_EQ((e.state & kOff) == 0, rig::IsEnabled(window));
       if (std::wstring(e.className) == kButton) EXPECT_EQ((e.state & kChecked) != 0, rig::IsChecked(window));
     }
+    AnswerNo(question);
     d.Click("bCancel");
   });
 }
@@ -246,7 +258,7 @@ const std::vector<ExpectedHint>& ExpectedHints() {
 
 TEST(DialogLayout, HintsOfTheOptionControls) {
   rig::PluginFolder plugin("hints");
-  plugin.CopyTidyHere();  // no question about a missing Tidy.exe at the start
+  plugin.CopyTidyHere();  // found at the first showing, so no question opens
   rig::RunDialog(plugin, "x", [](Dialog& d) {
     d.Sync();  // the dialog has run its loop once and applied the hint times
     HWND tip = rig::HintWindowOf(d.window());
@@ -268,6 +280,28 @@ TEST(DialogLayout, HintsOfTheOptionControls) {
   });
 }
 
+TEST(DialogLayout, HintShowsOverADisabledControl) {
+  rig::PluginFolder plugin("disabled-hint");
+  rig::RunDialog(plugin, "x", [&](Dialog& d) {
+    HWND altText = d.Get("eAltText");
+    ASSERT_FALSE(rig::IsEnabled(altText));
+    ::SetCursorPos(0, 0);
+    d.Sync();
+    RECT r;
+    ::GetWindowRect(altText, &r);
+    ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    HWND tip = rig::HintWindowOf(d.window());
+    EXPECT_TRUE(rig::WaitUntil([&] { return ::IsWindowVisible(tip) != FALSE; }, 5000));
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    EXPECT_TRUE(::SendMessageW(tip, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&tool)));
+    EXPECT_EQ(reinterpret_cast<UINT_PTR>(altText), tool.uId);
+    d.SaveScreenshot(plugin.Path(L"hint.png"));  // for a person: the hint's lines and letters
+    ::SetCursorPos(0, 0);
+    d.Click("bCancel");
+  });
+}
+
 LOGFONTW FontOf(HWND window) {
   LOGFONTW font{};
   ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0)), sizeof font, &font);
@@ -277,6 +311,7 @@ LOGFONTW FontOf(HWND window) {
 TEST(DialogLayout, MemosAndFonts) {
   rig::PluginFolder plugin("memos");
   rig::RunDialog(plugin, "x", [](Dialog& d) {
+    HWND question = WaitForFirstQuestion();
     struct Memo {
       const char* name;
       bool readOnly, wordWrap, takesEnter;
@@ -307,6 +342,7 @@ TEST(DialogLayout, MemosAndFonts) {
     // The number fields are right-aligned.
     EXPECT_TRUE(::GetWindowLongW(d.Get("eWrap"), GWL_STYLE) & ES_RIGHT);
     EXPECT_TRUE(::GetWindowLongW(d.Get("eIndentSpaces"), GWL_STYLE) & ES_RIGHT);
+    AnswerNo(question);
     d.Click("bCancel");
   });
 }
@@ -314,6 +350,7 @@ TEST(DialogLayout, MemosAndFonts) {
 TEST(DialogLayout, OpensOnOptionsAndBlocklevel) {
   rig::PluginFolder plugin("first-pages");
   rig::RunDialog(plugin, "x", [](Dialog& d) {
+    HWND question = WaitForFirstQuestion();
     EXPECT_EQ(0, d.ActivePage("Pages"));
     EXPECT_EQ(0, d.ActivePage("pcNewTags"));
     EXPECT_TRUE(::IsWindowVisible(d.Get("eNewBlocklevelTags")));
@@ -336,6 +373,7 @@ TEST(DialogLayout, OpensOnOptionsAndBlocklevel) {
     EXPECT_EQ(CB_ERR, ::SendMessageW(d.Get("cbIndent"), CB_GETCURSEL, 0, 0));
     EXPECT_EQ(4, ::SendMessageW(d.Get("cbDocType"), CB_GETCOUNT, 0, 0));
     EXPECT_EQ(5, ::SendMessageW(d.Get("cbCharEncoding"), CB_GETCOUNT, 0, 0));
+    AnswerNo(question);
     d.Click("bCancel");
   });
 }

@@ -37,6 +37,7 @@ void Drag(const Dialog& d, const std::string& splitter, int dx) {
 
 TEST(DialogResize, EnlargingWidensOnlyTheMiddleGroupAndMovesTheButtons) {
   rig::PluginFolder plugin("enlarge");
+  plugin.CopyTidyHere();  // found at the first showing, so no question opens
   rig::RunDialog(plugin, "x", [](Dialog& d) {
     ResizeTo(d, 793, 570);
     EXPECT_EQ(185, Width(d.Get("gSourceFormatting")));
@@ -63,6 +64,7 @@ TEST(DialogResize, EnlargingWidensOnlyTheMiddleGroupAndMovesTheButtons) {
 
 TEST(DialogResize, CannotShrinkBelowTheDesignedSize) {
   rig::PluginFolder plugin("shrink");
+  plugin.CopyTidyHere();  // found at the first showing, so no question opens
   rig::RunDialog(plugin, "x", [](Dialog& d) {
     ResizeTo(d, 400, 300);
     RECT r;
@@ -75,6 +77,7 @@ TEST(DialogResize, CannotShrinkBelowTheDesignedSize) {
 
 TEST(DialogResize, LeftSplitterStopsAtBothLimits) {
   rig::PluginFolder plugin("left-splitter");
+  plugin.CopyTidyHere();  // found at the first showing, so no question opens
   rig::RunDialog(plugin, "x", [](Dialog& d) {
     // At the designed size the middle group has 11 pixels above the minimum.
     Drag(d, "LeftSplitter", 7);
@@ -100,6 +103,7 @@ TEST(DialogResize, LeftSplitterStopsAtBothLimits) {
 
 TEST(DialogResize, RightSplitterStopsAtBothLimits) {
   rig::PluginFolder plugin("right-splitter");
+  plugin.CopyTidyHere();  // found at the first showing, so no question opens
   rig::RunDialog(plugin, "x", [](Dialog& d) {
     ResizeTo(d, 693, 470);
     Drag(d, "RightSplitter", -30);

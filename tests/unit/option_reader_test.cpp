@@ -85,7 +85,8 @@ INSTANTIATE_TEST_SUITE_P(Values, ReadRuleTest,
                          ::testing::Values(RuleCase{"yes", true, true}, RuleCase{"Yes", false, true},
                                            RuleCase{"true", false, true}, RuleCase{"0", false, true},
                                            RuleCase{"no", false, false}, RuleCase{"No", false, true},
-                                           RuleCase{"", false, true}, RuleCase{" yes\t", true, true}));
+                                           RuleCase{"", false, true}, RuleCase{" yes\t", true, true}),
+                         [](const auto& info) { return "Value" + std::to_string(info.index); });
 
 TEST_F(OptionReaderTest, KeysAreFoundIgnoringCaseButOnlyInTheFirstColumn) {
   Read({"CLEAN: yes"});

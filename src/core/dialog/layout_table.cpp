@@ -63,7 +63,7 @@ std::vector<ControlSpec> OptionsPage() {
       {"eNewInlineTags", K::Edit, "tsNewInlineTags", Dock::None, {0, 0, 185, 21}, ""},
       {"eNewEmptyTags", K::Edit, "tsNewEmptyTags", Dock::None, {0, 0, 185, 21}, ""},
       {"eNewPreTags", K::Edit, "tsNewPreTags", Dock::None, {0, 0, 185, 21}, ""},
-      {"Label2", K::Label, "gHtmlProperties", Dock::Bottom, {2, 266, 192, 13}, ""},
+      {"Label2", K::Label, "gHtmlProperties", Dock::Bottom, {2, 266, 192, 13}, "", kAccelUnbound},
 
       {"gInput", K::GroupBox, "gFormats", Dock::Top, {2, 15, 186, 58}, "Eingabe"},
       {"cbInputXML", K::CheckBox, "gInput", Dock::None, {5, 15, 97, 17}, ""},

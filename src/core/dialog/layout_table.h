@@ -50,6 +50,7 @@ enum ControlFlag : std::uint32_t {
   kLoweredBevel = 1u << 16,
   kEndEllipsis = 1u << 17,
   kSingleLine = 1u << 18,   // a label that never wraps its text
+  kAccelUnbound = 1u << 19, // a label whose "&" letter leads to no control
 };
 
 struct ControlSpec {

@@ -9,7 +9,7 @@
 #include "win32/dialog/container_window.h"
 #include "win32/dialog/enhanced_edit.h"
 #include "win32/dialog/link_label.h"
-#include "win32/dialog/memo_keys.h"
+#include "win32/dialog/dialog_keys.h"
 #include "win32/plugin/module.h"
 
 namespace markwash::win32 {
@@ -202,6 +202,7 @@ HWND ControlSet::CreateWindowFor(const ControlSpec& spec, HWND parent, int id) {
     // item height plus the frame.
     ::SendMessageW(window, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), spec.rect.height - 6);
   }
+  if (spec.flags & kAccelUnbound) LeaveAcceleratorUnbound(window);
   if (spec.flags & kChecked) ::SendMessageW(window, BM_SETCHECK, BST_CHECKED, 0);
   ApplyOptionFace(spec, window);
   return window;

@@ -40,7 +40,9 @@ bool IsKey(const MSG* msg, WPARAM key) {
   return msg && (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) && msg->wParam == key;
 }
 
-LRESULT CALLBACK FieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+LRESULT CALLBACK FieldProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+
+LRESULT HandleFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
   auto* state = reinterpret_cast<FieldState*>(data);
   switch (message) {
     case WM_GETDLGCODE: {
@@ -80,6 +82,16 @@ LRESULT CALLBACK FieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       break;
   }
   return ::DefSubclassProc(window, message, wParam, lParam);
+}
+
+// No exception may leave a window procedure: a failure there falls back to
+// the default handling.
+LRESULT CALLBACK FieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
+  try {
+    return HandleFieldProc(window, message, wParam, lParam, id, data);
+  } catch (...) {
+    return ::DefSubclassProc(window, message, wParam, lParam);
+  }
 }
 
 }  // namespace

@@ -9,7 +9,8 @@
 namespace markwash::win32 {
 namespace {
 
-constexpr int kMaxHintWidth = 800;  // wide enough that only the texts' own line breaks break lines
+constexpr int kMaxHintWidth = 800;
+constexpr UINT kPollMs = 100;  // wide enough that only the texts' own line breaks break lines
 
 // The deepest visible control under a screen point, disabled ones included
 // (they get no mouse messages of their own but still have hints).
@@ -24,6 +25,24 @@ HWND ControlAt(HWND form, POINT screen) {
   }
 }
 
+// The control under a point of the dialog, disabled ones included; nullptr
+// when the dialog is not what lies at that point.
+HWND DialogControlAt(HWND form, POINT screen) {
+  HWND top = ::WindowFromPoint(screen);
+  return top && ::GetAncestor(top, GA_ROOT) == form ? ControlAt(form, screen) : nullptr;
+}
+
+// The tooltip asks which window is under the pointer before it shows a hint;
+// the system's answer skips disabled windows.
+LRESULT CALLBACK TipProc(HWND tip, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR form) {
+  if (message == TTM_WINDOWFROMPOINT && lParam) {
+    if (HWND control = DialogControlAt(reinterpret_cast<HWND>(form), *reinterpret_cast<const POINT*>(lParam)))
+      return reinterpret_cast<LRESULT>(control);
+  }
+  if (message == WM_NCDESTROY) ::RemoveWindowSubclass(tip, TipProc, 1);
+  return ::DefSubclassProc(tip, message, wParam, lParam);
+}
+
 }  // namespace
 
 void HintWindow::Create(HWND form) {
@@ -33,7 +52,34 @@ void HintWindow::Create(HWND form) {
                                ModuleInstance(), nullptr);
   if (!tooltip_) throw Error("Cannot create the dialog's hint window");
   ::SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, kMaxHintWidth);
+  ::SetWindowSubclass(tooltip_, TipProc, 1, reinterpret_cast<DWORD_PTR>(form_));
   FollowApplicationTimes();
+  // Ends with the dialog window, before this object.
+  ::SetTimer(form_, reinterpret_cast<UINT_PTR>(this), kPollMs, PollDisabled);
+}
+
+void CALLBACK HintWindow::PollDisabled(HWND form, UINT, UINT_PTR self, DWORD) {
+  auto* hints = reinterpret_cast<HintWindow*>(self);
+  POINT screen;
+  if (!::GetCursorPos(&screen) || (screen.x == hints->lastPolled_.x && screen.y == hints->lastPolled_.y)) return;
+  hints->lastPolled_ = screen;
+  HWND control = DialogControlAt(form, screen);
+  const bool overDisabled = control && !::IsWindowEnabled(control);
+  // Moves over enabled controls arrive as messages; only the way onto and
+  // off a disabled control needs telling.
+  if (overDisabled || hints->overDisabled_) hints->RelayMove(control ? control : form, screen);
+  hints->overDisabled_ = overDisabled;
+}
+
+void HintWindow::RelayMove(HWND control, POINT screen) {
+  MSG move{};
+  move.hwnd = control;
+  move.message = WM_MOUSEMOVE;
+  move.pt = screen;
+  POINT p = screen;
+  ::ScreenToClient(control, &p);
+  move.lParam = MAKELPARAM(p.x, p.y);
+  ::SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
 }
 
 void HintWindow::Add(HWND control, const std::wstring& text) {

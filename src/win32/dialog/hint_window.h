@@ -1,7 +1,8 @@
 // The dialog's hints: one tooltip control that shows the hint text of the
 // control under the mouse pointer, disabled controls included. The dialog's
-// message loop hands it the mouse messages; the display times follow the
-// library's application settings when the hint is next shown.
+// message loop hands it the mouse messages; a disabled control gets none, so
+// while the pointer is over one a short timer tells the tooltip where it is.
+// The display times follow the library's application settings.
 #pragma once
 #include <windows.h>
 
@@ -19,8 +20,12 @@ class HintWindow {
 
  private:
   void FollowApplicationTimes();
+  void RelayMove(HWND control, POINT screen);
+  static void CALLBACK PollDisabled(HWND form, UINT, UINT_PTR self, DWORD);
 
   HWND form_ = nullptr;
+  POINT lastPolled_{-1, -1};
+  bool overDisabled_ = false;
   HWND tooltip_ = nullptr;  // owned by the dialog window, destroyed with it
   int hidePauseMs_ = -1;
   int pauseMs_ = -1;

@@ -1,6 +1,5 @@
 #include "win32/dialog/link_label.h"
 
-#include <exception>
 #include <memory>
 #include <string>
 
@@ -73,7 +72,7 @@ LRESULT CALLBACK TLinkLabel::WindowProc(HWND window, UINT message, WPARAM wParam
   }
   try {
     return label->Handle(message, wParam, lParam);
-  } catch (const std::exception&) {
+  } catch (...) {  // no exception leaves a window procedure
     return ::DefWindowProcW(window, message, wParam, lParam);
   }
 }
@@ -83,6 +82,12 @@ LRESULT TLinkLabel::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       Paint();
       return 0;
+    case WM_PRINTCLIENT: {
+      RECT client;
+      ::GetClientRect(window_, &client);
+      Draw(reinterpret_cast<HDC>(wParam), client);
+      return 0;
+    }
     case WM_ERASEBKGND:
       return 1;  // painting fills the background
     case WM_SETFONT: {
@@ -140,11 +145,16 @@ LRESULT TLinkLabel::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 void TLinkLabel::Paint() {
   PAINTSTRUCT ps;
   HDC dc = ::BeginPaint(window_, &ps);
+  Draw(dc, ps.rcPaint);
+  ::EndPaint(window_, &ps);
+}
+
+void TLinkLabel::Draw(HDC dc, const RECT& area) {
   RECT client;
   ::GetClientRect(window_, &client);
   if (!transparent_) {
     UniqueBrush brush(::CreateSolidBrush(background_));
-    ::FillRect(dc, &ps.rcPaint, brush.get());
+    ::FillRect(dc, &area, brush.get());
   }
   HFONT font = HoverFontInEffect() && hoverFont_ ? hoverFont_.get() : font_;
   ScopedSelect selected(dc, font ? font : ::GetStockObject(DEFAULT_GUI_FONT));
@@ -161,7 +171,6 @@ void TLinkLabel::Paint() {
   const TextRect r = GetTextRect(style_, client.right, client.bottom, measured.right - measured.left, height);
   RECT target{r.left, r.top, r.right, r.bottom};
   ::DrawTextExA(dc, text.data(), static_cast<int>(text.size()), &target, GetDrawTextFlags(style_), nullptr);
-  ::EndPaint(window_, &ps);
 }
 
 void TLinkLabel::OnMouseMove() {

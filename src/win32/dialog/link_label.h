@@ -35,6 +35,7 @@ class TLinkLabel {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Paint();
+  void Draw(HDC dc, const RECT& area);
   void OnMouseMove();
   void OnMouseLeave();
   void Click();

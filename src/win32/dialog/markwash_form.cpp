@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <exception>
+#include <utility>
 
 #include "core/common/error.h"
 #include "win32/common/system_error.h"
@@ -226,7 +227,15 @@ void TMarkwashForm::OnCommand(int id, int code) {
 
 void TMarkwashForm::RunClickHandler(std::string_view name) {
   auto it = clickHandlers_.find(name);
-  if (it != clickHandlers_.end()) (this->*it->second)();
+  if (it == clickHandlers_.end()) return;
+  HWND previous = std::exchange(sender_, controls_.Get(name));
+  try {
+    (this->*it->second)();
+  } catch (...) {
+    sender_ = previous;
+    throw;
+  }
+  sender_ = previous;
 }
 
 void TMarkwashForm::OnNotify(const NMHDR& header) {
@@ -244,7 +253,7 @@ void TMarkwashForm::OnNotify(const NMHDR& header) {
     Dispatch(&TMarkwashForm::PagesChanging);
     ::SetWindowLongPtrW(window_, DWLP_MSGRESULT, FALSE);  // never prevents the change
   } else if (header.code == TCN_SELCHANGE) {
-    ShowSheet(static_cast<int>(::SendMessageW(header.hwndFrom, TCM_GETCURSEL, 0, 0)));
+    controls_.ShowSelectedSheet("Pages");
     Dispatch(&TMarkwashForm::PagesChange);
   }
 }
@@ -254,13 +263,8 @@ void TMarkwashForm::ActivatePage(int index) {
   const bool changing = ::SendMessageW(pages, TCM_GETCURSEL, 0, 0) != index;
   if (changing) Dispatch(&TMarkwashForm::PagesChanging);
   ::SendMessageW(pages, TCM_SETCURSEL, index, 0);
-  ShowSheet(index);
+  controls_.ShowSelectedSheet("Pages");
   if (changing) Dispatch(&TMarkwashForm::PagesChange);
-}
-
-void TMarkwashForm::ShowSheet(int index) {
-  static constexpr std::string_view kSheets[] = {"tsOptions", "tsError", "tsOut", "tsCfg", "TabSheet1"};
-  for (int i = 0; i < 5; ++i) ::ShowWindow(controls_.Get(kSheets[i]), i == index ? SW_SHOW : SW_HIDE);
 }
 
 std::string_view TMarkwashForm::ActivePageName() const {

@@ -57,7 +57,6 @@ class TMarkwashForm {
   void EndModal(int result) { modalResult_ = result; }
   // A page switch from code runs the same change handlers as a click on a tab.
   void ActivatePage(int index);
-  void ShowSheet(int index);
   void OnOptionCommand(std::string_view name, int code);
   // Runs the click handler wired to the control, if any, as a click would.
   void RunClickHandler(std::string_view name);
@@ -69,10 +68,6 @@ class TMarkwashForm {
   void FormDestroy();
   void bOKClick() { EndModal(kModalOk); }
   void bCancelClick() { EndModal(kModalCancel); }
-  // Links of the about page (form_about_links.cpp).
-  void lAuthorEmailClick();
-  void lAuthorHPClick();
-  void lTidySFClick();
   void FormResize();
   void PagesChanging();
   void PagesChange();
@@ -86,6 +81,10 @@ class TMarkwashForm {
   void cbInputXMLClick();
   void cbLogicalEmphasisClick();
   void cbDocTypeChange();
+  // Links of the about page (form_about_links.cpp).
+  void lAuthorEmailClick();
+  void lAuthorHPClick();
+  void lTidySFClick();
   // Locating and running Tidy (runner/form_locate_tidy.cpp, runner/form_tidy_run.cpp).
   void lTidyPathClick();
   void BrowseForFolderDialog1SelChanged();

@@ -42,7 +42,9 @@ void ShowPosition(HWND upDown, HWND field) {
   ::SetWindowTextW(field, text.c_str());
 }
 
-LRESULT CALLBACK PairProc(HWND upDown, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+LRESULT CALLBACK PairProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+
+LRESULT HandlePairProc(HWND upDown, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
   HWND field = reinterpret_cast<HWND>(data);
   switch (message) {
     case UDM_SETPOS:
@@ -67,6 +69,16 @@ LRESULT CALLBACK PairProc(HWND upDown, UINT message, WPARAM wParam, LPARAM lPara
       break;
   }
   return ::DefSubclassProc(upDown, message, wParam, lParam);
+}
+
+// No exception may leave a window procedure: a failure there falls back to
+// the default handling.
+LRESULT CALLBACK PairProc(HWND upDown, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
+  try {
+    return HandlePairProc(upDown, message, wParam, lParam, id, data);
+  } catch (...) {
+    return ::DefSubclassProc(upDown, message, wParam, lParam);
+  }
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ int ScreenX(HWND window, LPARAM lParam) {
   return p.x;
 }
 
-LRESULT CALLBACK SplitterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HandleSplitterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* drag = reinterpret_cast<Drag*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
   switch (message) {
     case WM_NCCREATE: {
@@ -55,6 +55,16 @@ LRESULT CALLBACK SplitterProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       break;
   }
   return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+// No exception may leave a window procedure: a failure there falls back to
+// the default handling.
+LRESULT CALLBACK SplitterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  try {
+    return HandleSplitterProc(window, message, wParam, lParam);
+  } catch (...) {
+    return ::DefWindowProcW(window, message, wParam, lParam);
+  }
 }
 
 }  // namespace

@@ -78,21 +78,21 @@ void DialogOptionView::SetPosition(OptionControl updown, int position) {
 
 std::string DialogOptionView::TidyPath() { return Text(OptionControl::lTidyPath); }
 
+// The not-found text is bold; under the mouse pointer the label shows its
+// font underlined, so the hover font follows the weight.
 void DialogOptionView::SetTidyPath(std::string_view text, bool bold) {
   UpdateScope scope(updating_);
-  HWND label = Window(OptionControl::lTidyPath);
-  ::SendMessageW(label, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(site_.labelFont(bold)), FALSE);
-  // Bold or not in the hover font too, which underlines the label's font.
-  if (TLinkLabel* link = TLinkLabel::Of(label)) {
-    LOGFONTW font{};
-    ::GetObjectW(site_.labelFont(bold), sizeof font, &font);
-    font.lfUnderline = TRUE;
-    const UniqueFont underlined(::CreateFontIndirectW(&font));
-    link->SetHoverFont(underlined.get());
+  HWND window = Window(OptionControl::lTidyPath);
+  const HFONT font = site_.labelFont(bold);
+  ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  if (TLinkLabel* label = TLinkLabel::Of(window)) {
+    LOGFONTW attributes{};
+    ::GetObjectW(font, sizeof attributes, &attributes);
+    attributes.lfUnderline = TRUE;
+    const UniqueFont underlined(::CreateFontIndirectW(&attributes));
+    label->SetHoverFont(underlined.get());
   }
-  ::SetWindowTextW(label, AnsiToWide(text).c_str());
-  ::InvalidateRect(label, nullptr, TRUE);
+  ::SetWindowTextW(window, AnsiToWide(text).c_str());
 }
 
 TextLines DialogOptionView::ScriptLines() {

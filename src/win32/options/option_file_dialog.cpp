@@ -49,7 +49,9 @@ std::optional<std::string> OptionFileDialog::Execute(HWND owner) {
   ofn.nMaxFile = static_cast<DWORD>(file.size());
   ofn.lpstrTitle = title.c_str();
   ofn.lpstrDefExt = extension.c_str();
-  ofn.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+  // The current directory belongs to the host, and the search for Tidy.exe
+  // reads it: browsing must not move it.
+  ofn.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
   if (kind_ == Kind::kOpen) {
     ofn.Flags |= OFN_FILEMUSTEXIST;
   } else {

@@ -237,6 +237,55 @@ void PluginFolder::CopyProgramHere(const std::wstring& program, const std::wstri
     ADD_FAILURE() << "cannot copy " << Narrow(program);
 }
 
+namespace {
+
+// The file name field: a combo box in the Explorer-style dialog, an edit in the old one.
+HWND FileNameField(HWND dialog) {
+  constexpr int kNameCombo = 0x47c, kNameEdit = 0x480;
+  HWND field = ::GetDlgItem(dialog, kNameCombo);
+  return field ? field : ::GetDlgItem(dialog, kNameEdit);
+}
+
+struct DialogQuery {
+  HWND found;
+};
+
+BOOL CALLBACK MatchPluginDialog(HWND window, LPARAM param) {
+  auto* q = reinterpret_cast<DialogQuery*>(param);
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(window, &pid);
+  if (pid != ::GetCurrentProcessId() || !::IsWindowVisible(window) || ClassName(window) != L"#32770") return TRUE;
+  if (!Dialog(window).Find("Pages")) return TRUE;
+  q->found = window;
+  return FALSE;
+}
+
+// The plug-in's dialog: the window that holds its page control.
+HWND FindPluginDialog() {
+  DialogQuery q{nullptr};
+  ::EnumWindows(MatchPluginDialog, reinterpret_cast<LPARAM>(&q));
+  return q.found;
+}
+
+BOOL CALLBACK MatchFileDialog(HWND window, LPARAM param) {
+  auto* q = reinterpret_cast<DialogQuery*>(param);
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(window, &pid);
+  if (pid != ::GetCurrentProcessId() || !::IsWindowVisible(window) || ClassName(window) != L"#32770") return TRUE;
+  if (!FileNameField(window)) return TRUE;
+  q->found = window;
+  return FALSE;
+}
+
+// A common open or save dialog left open by a failed test.
+HWND OpenFileDialog() {
+  DialogQuery q{nullptr};
+  ::EnumWindows(MatchFileDialog, reinterpret_cast<LPARAM>(&q));
+  return q.found;
+}
+
+}  // namespace
+
 struct DriverJob {
   const std::function<void(Dialog&)>* script;
   HANDLE returned;
@@ -247,19 +296,25 @@ struct DriverJob {
 // back ends the test program rather than hanging the run.
 DWORD WINAPI DriveDialog(LPVOID param) {
   auto* job = static_cast<DriverJob*>(param);
-  HWND window = WaitForTopWindow(L"Markwash Plugin", L"#32770");
+  // The dialog, not a message box with the same title that it may show at once.
+  HWND window = nullptr;
+  WaitUntil([&] { return (window = FindPluginDialog()) != nullptr; });
   if (window) {
     Dialog dialog(window);
     (*job->script)(dialog);
   } else {
-    ADD_FAILURE() << "the dialog did not appear";
+    HWND box = OpenMessageBox();
+    ADD_FAILURE() << "the dialog did not appear"
+                  << (box ? "; a message box says: " + Narrow(MessageBoxText(box)) : std::string());
   }
   for (int round = 0; round < 20 && ::WaitForSingleObject(job->returned, 0) == WAIT_TIMEOUT; ++round) {
     if (HWND box = OpenMessageBox()) {
       AnswerMessageBox(box, IDCANCEL);
       AnswerMessageBox(box, IDNO);
       AnswerMessageBox(box, IDOK);
-    } else if (HWND open = FindTopWindow(L"Markwash Plugin", L"#32770")) {
+    } else if (HWND files = OpenFileDialog()) {
+      ::PostMessageW(files, WM_COMMAND, IDCANCEL, 0);
+    } else if (HWND open = FindPluginDialog()) {
       ::PostMessageW(open, WM_CLOSE, 0, 0);
     }
     ::WaitForSingleObject(job->returned, 500);
@@ -382,6 +437,27 @@ void AnswerMessageBox(HWND box, int buttonId) {
   if (button) ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
+HWND WaitForFileDialog(const std::wstring& title, DWORD limitMs) {
+  HWND dialog = WaitForTopWindow(title, L"#32770", limitMs);
+  if (!dialog || !WaitUntil([&] { return FileNameField(dialog) != nullptr; }, limitMs)) {
+    ADD_FAILURE() << "no file dialog titled \"" << Narrow(title) << "\" appeared";
+    return nullptr;
+  }
+  return dialog;
+}
+
+std::wstring FileDialogName(HWND dialog) { return dialog ? WindowText(FileNameField(dialog)) : std::wstring(); }
+
+void ChooseFile(HWND dialog, const std::wstring& name) {
+  if (!dialog) return;
+  ::SendMessageW(FileNameField(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+  ::PostMessageW(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+}
+
+bool WaitUntilClosed(HWND window, DWORD limitMs) {
+  return WaitUntil([&] { return !::IsWindow(window) || !::IsWindowVisible(window); }, limitMs);
+}
+
 std::wstring WindowText(HWND window) {
   const int n = ::GetWindowTextLengthW(window);
   std::wstring text(static_cast<size_t>(n) + 1, L'\0');
@@ -399,6 +475,12 @@ std::wstring ClassName(HWND window) {
 std::string ControlName(HWND window) {
   const char* name = static_cast<const char*>(::GetPropW(window, L"MarkwashName"));
   return name ? name : "";
+}
+
+HWND FocusedControl(HWND dialog) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &info) ? info.hwndFocus : nullptr;
 }
 
 bool IsEnabled(HWND window) { return ::IsWindowEnabled(window) != FALSE; }
@@ -506,6 +588,32 @@ void SetClipboardText(const std::wstring& text) {
     if (!::SetClipboardData(CF_UNICODETEXT, memory)) ::GlobalFree(memory);
   }
   ::CloseClipboard();
+}
+
+std::vector<std::uint32_t> PrintClient(HWND window) {
+  RECT client;
+  ::GetClientRect(window, &client);
+  const int width = client.right, height = client.bottom;
+  std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));
+  HDC screen = ::GetDC(nullptr);
+  HDC memory = ::CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = ::SelectObject(memory, bitmap);
+  ::SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+  ::GdiFlush();
+  if (bits) std::memcpy(pixels.data(), bits, pixels.size() * sizeof(std::uint32_t));
+  ::SelectObject(memory, old);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(memory);
+  ::ReleaseDC(nullptr, screen);
+  return pixels;
 }
 
 void PostMouse(HWND window, UINT message, int x, int y, WPARAM keys) {

@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -93,10 +94,20 @@ bool HasButton(HWND box, int buttonId);
 // Any message box of this process is open.
 HWND OpenMessageBox();
 
+// The common open or save file dialog of this process with the given title.
+HWND WaitForFileDialog(const std::wstring& title, DWORD limitMs = kDefaultWaitMs);
+// The name in its file name field.
+std::wstring FileDialogName(HWND dialog);
+// Types the name into its file name field and presses its OK button (posted).
+void ChooseFile(HWND dialog, const std::wstring& name);
+// Waits until the window is gone; false when the limit passes first.
+bool WaitUntilClosed(HWND window, DWORD limitMs = kDefaultWaitMs);
+
 std::wstring WindowText(HWND window);
 std::wstring ClassName(HWND window);
 std::string ControlName(HWND window);  // the name the dialog's layout gives it
 bool IsEnabled(HWND window);
+HWND FocusedControl(HWND dialog);  // the focus of the dialog's thread
 bool IsChecked(HWND window);
 RECT RectInParent(HWND window);
 
@@ -122,6 +133,9 @@ class CommandRecorder {
 };
 
 void SetClipboardText(const std::wstring& text);
+// The client area of a window as the window paints it (WM_PRINTCLIENT),
+// whatever lies over it on screen; 32-bit pixels, row by row.
+std::vector<std::uint32_t> PrintClient(HWND window);
 // A mouse message at a point of the window's client area, posted.
 void PostMouse(HWND window, UINT message, int x, int y, WPARAM keys = 0);
 

@@ -1,4 +1,4 @@
-#include "win32/dialog/memo_keys.h"
+#include "win32/dialog/dialog_keys.h"
 
 #include <commctrl.h>
 
@@ -22,7 +22,15 @@ LRESULT CALLBACK MemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   return ::DefSubclassProc(window, message, wParam, lParam);
 }
 
+LRESULT CALLBACK UnboundLabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (message == WM_GETDLGCODE) return 0;  // not a label to the dialog manager
+  if (message == WM_NCDESTROY) ::RemoveWindowSubclass(window, UnboundLabelProc, kSubclassId);
+  return ::DefSubclassProc(window, message, wParam, lParam);
+}
+
 }  // namespace
+
+void LeaveAcceleratorUnbound(HWND label) { ::SetWindowSubclass(label, UnboundLabelProc, kSubclassId, 0); }
 
 void LeaveDialogKeysToDialog(HWND memo) { ::SetWindowSubclass(memo, MemoProc, kSubclassId, 0); }
 
