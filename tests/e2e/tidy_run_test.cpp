@@ -106,6 +106,19 @@ TEST_F(TidyRunTest, EveryRunStartsFromTheHostsText) {
   EXPECT_EQ("<p>vom Host\r\n<!-- fake tidy -->\r\n", result.text);
 }
 
+TEST_F(TidyRunTest, OutputPageTakesTextBeyondTheEditControlsDefaultLimit) {
+  rig::PluginFolder plugin("run-large");
+  plugin.CopyProgramHere(L"fake_tidy_append.exe", L"Tidy.exe");
+  std::string input;
+  for (int i = 0; input.size() < 300000; ++i) input += "<p>Zeile " + std::to_string(i) + "\r\n";
+  const auto result = rig::RunDialog(plugin, input.c_str(), [&](Dialog& d) {
+    RunTidy(d);
+    EXPECT_EQ(input + "<!-- fake tidy -->\r\n", OutputPage(d));
+    d.Click("bOK");
+  });
+  EXPECT_EQ(input + "<!-- fake tidy -->\r\n", result.text);
+}
+
 TEST_F(TidyRunTest, EmptyOutputKeepsOkDisabledAndStandardErrorIsShown) {
   rig::PluginFolder plugin("run-empty");
   plugin.CopyProgramHere(L"fake_tidy_stderr.exe", L"Tidy.exe");
