@@ -75,6 +75,10 @@ TEST(DialogLinks, PathLabelUnderlinesUnderThePointerShowsItsHintAndReportsClicks
     rig::PostMouse(label, WM_LBUTTONUP, 10, 10);
     d.Sync();
     EXPECT_TRUE(commands.Saw(::GetDlgCtrlID(label), BN_CLICKED));
+    // The click opened the folder browser of the path label.
+    HWND browser = rig::WaitForFolderBrowser();
+    ASSERT_TRUE(browser);
+    ::PostMessageW(browser, WM_COMMAND, IDCANCEL, 0);
     d.Click("bCancel");
   });
 }

@@ -314,6 +314,8 @@ DWORD WINAPI DriveDialog(LPVOID param) {
       AnswerMessageBox(box, IDOK);
     } else if (HWND files = OpenFileDialog()) {
       ::PostMessageW(files, WM_COMMAND, IDCANCEL, 0);
+    } else if (HWND browser = FindFolderBrowser()) {
+      ::PostMessageW(browser, WM_COMMAND, IDCANCEL, 0);
     } else if (HWND open = FindPluginDialog()) {
       ::PostMessageW(open, WM_CLOSE, 0, 0);
     }
