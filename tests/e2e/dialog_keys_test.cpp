@@ -61,7 +61,8 @@ TEST(DialogKeys, EnterInTheReadOnlyMemosPressesTheDefaultButton) {
       d.Focus(memo);
       PressEnter(d, memo);
       EXPECT_TRUE(commands.Saw(run, BN_CLICKED));
-      EXPECT_EQ(L"", rig::WindowText(memo));
+      // The run fills the memo; the key put no line break before its text.
+      EXPECT_NE(0u, rig::WindowText(memo).rfind(L"\r\n", 0));
       d.PressKey(memo, VK_ESCAPE);
       d.Sync();
       EXPECT_TRUE(d.IsOpen());
@@ -151,6 +152,7 @@ void PressAlt(const Dialog& d, HWND focused, wchar_t letter) {
 
 TEST(DialogKeys, AcceleratorLettersOfLabelsLeadToTheirControls) {
   rig::PluginFolder plugin("accelerators");
+  plugin.CopyTidyHere();  // found at the first showing, so no question opens
   rig::RunDialog(plugin, "x", [](Dialog& d) {
     d.Focus(d.Get("cbWrapAttributes"));
     PressAlt(d, d.Get("cbWrapAttributes"), L'e');  // "&Einzug:"

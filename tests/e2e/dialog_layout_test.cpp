@@ -282,6 +282,7 @@ TEST(DialogLayout, HintsOfTheOptionControls) {
 
 TEST(DialogLayout, HintShowsOverADisabledControl) {
   rig::PluginFolder plugin("disabled-hint");
+  plugin.CopyTidyHere();  // found at the first showing, so no question opens
   rig::RunDialog(plugin, "x", [&](Dialog& d) {
     HWND altText = d.Get("eAltText");
     ASSERT_FALSE(rig::IsEnabled(altText));

@@ -75,6 +75,11 @@ TEST(DialogLinks, PathLabelUnderlinesUnderThePointerShowsItsHintAndReportsClicks
     rig::PostMouse(label, WM_LBUTTONUP, 10, 10);
     d.Sync();
     EXPECT_TRUE(commands.Saw(::GetDlgCtrlID(label), BN_CLICKED));
+    // The click locates Tidy.exe in the folder browser; cancelled, it changes nothing.
+    HWND browser = nullptr;
+    EXPECT_TRUE(rig::WaitUntil([&] { return (browser = rig::OpenSideDialog()) != nullptr; }));
+    if (browser) ::PostMessageW(browser, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(rig::WaitUntilClosed(browser));
     d.Click("bCancel");
   });
 }
