@@ -56,3 +56,9 @@ foreach(fake_source ${MARKWASH_FAKES})
   target_link_options(${fake_name} PRIVATE ${MARKWASH_STATIC_RUNTIME})
   add_dependencies(markwash_fakes ${fake_name})
 endforeach()
+
+# The benchmark of a whole plug-in run against Tidy alone (not a test).
+add_executable(run_benchmark bench/run_benchmark.cpp)
+target_link_options(run_benchmark PRIVATE ${MARKWASH_STATIC_RUNTIME} -municode)
+target_link_libraries(run_benchmark PRIVATE psapi comctl32 user32 kernel32)
+add_dependencies(run_benchmark Markwash)

@@ -61,7 +61,8 @@ TEST(DialogKeys, EnterInTheReadOnlyMemosPressesTheDefaultButton) {
       d.Focus(memo);
       PressEnter(d, memo);
       EXPECT_TRUE(commands.Saw(run, BN_CLICKED));
-      // The run fills the memo; the key put no line break before its text.
+      // The click ran Tidy, whose messages may fill the memo; Enter itself
+      // typed no line break into it.
       EXPECT_NE(0u, rig::WindowText(memo).rfind(L"\r\n", 0));
       d.PressKey(memo, VK_ESCAPE);
       d.Sync();

@@ -18,6 +18,12 @@ constexpr int kMessagesPage = 1;
 // Text of a memo as the ANSI bytes it shows.
 std::string MemoText(const Dialog& d, const std::string& name) { return rig::ToAnsi(d.Text(name)); }
 
+// The output page, brought to the front (it is filled when first shown).
+std::string OutputPage(const Dialog& d) {
+  d.SelectPage("Pages", 2);
+  return MemoText(d, "mOutput");
+}
+
 bool EveryLineEndsInCrLf(const std::string& text) {
   if (text.empty() || text.size() < 2 || text.compare(text.size() - 2, 2, "\r\n") != 0) return false;
   for (size_t i = 0; i < text.size(); ++i) {
@@ -59,7 +65,8 @@ TEST_F(TidyRunTest, WholeRoadFromTheHostThroughTidyAndBack) {
     EXPECT_NE(std::string::npos, messages.find("missing <!DOCTYPE> declaration")) << messages;
     EXPECT_TRUE(rig::IsEnabled(d.Get("bOK")));
     EXPECT_EQ(d.Get("bOK"), d.FocusedWindow());
-    shown = MemoText(d, "mOutput");
+    EXPECT_EQ("", MemoText(d, "mOutput"));  // not filled before it is shown
+    shown = OutputPage(d);
     EXPECT_NE(std::string::npos, shown.find("<p>eins</p>")) << shown;
     EXPECT_TRUE(TempIsEmpty(plugin));
     d.Click("bOK");
@@ -88,15 +95,28 @@ TEST_F(TidyRunTest, EveryRunStartsFromTheHostsText) {
   plugin.CopyProgramHere(L"fake_tidy_append.exe", L"Tidy.exe");
   const auto result = rig::RunDialog(plugin, "<p>vom Host", [](Dialog& d) {
     RunTidy(d);
-    EXPECT_EQ("<p>vom Host\r\n<!-- fake tidy -->\r\n", MemoText(d, "mOutput"));
-    d.SelectPage("Pages", 0);
-    RunTidy(d);
-    EXPECT_EQ("<p>vom Host\r\n<!-- fake tidy -->\r\n", MemoText(d, "mOutput"));
+    EXPECT_EQ("<p>vom Host\r\n<!-- fake tidy -->\r\n", OutputPage(d));
+    RunTidy(d);  // started from the output page
+    EXPECT_EQ(kMessagesPage, d.ActivePage("Pages"));
+    EXPECT_EQ("<p>vom Host\r\n<!-- fake tidy -->\r\n", OutputPage(d));
     EXPECT_EQ("fake tidy: one line appended\r\n", MemoText(d, "mErrors"));
     d.Click("bOK");
   });
   EXPECT_EQ(2, result.kind);
   EXPECT_EQ("<p>vom Host\r\n<!-- fake tidy -->\r\n", result.text);
+}
+
+TEST_F(TidyRunTest, OutputPageTakesTextBeyondTheEditControlsDefaultLimit) {
+  rig::PluginFolder plugin("run-large");
+  plugin.CopyProgramHere(L"fake_tidy_append.exe", L"Tidy.exe");
+  std::string input;
+  for (int i = 0; input.size() < 300000; ++i) input += "<p>Zeile " + std::to_string(i) + "\r\n";
+  const auto result = rig::RunDialog(plugin, input.c_str(), [&](Dialog& d) {
+    RunTidy(d);
+    EXPECT_EQ(input + "<!-- fake tidy -->\r\n", OutputPage(d));
+    d.Click("bOK");
+  });
+  EXPECT_EQ(input + "<!-- fake tidy -->\r\n", result.text);
 }
 
 TEST_F(TidyRunTest, EmptyOutputKeepsOkDisabledAndStandardErrorIsShown) {
@@ -106,7 +126,7 @@ TEST_F(TidyRunTest, EmptyOutputKeepsOkDisabledAndStandardErrorIsShown) {
     RunTidy(d);
     EXPECT_EQ(kMessagesPage, d.ActivePage("Pages"));
     EXPECT_FALSE(rig::IsEnabled(d.Get("bOK")));
-    EXPECT_EQ("", MemoText(d, "mOutput"));
+    EXPECT_EQ("", OutputPage(d));
     EXPECT_EQ(
         "line 1 column 1 - Warning: aus der Meldungsdatei\r\nstderr: erste Zeile\r\nstderr: zweite Zeile\r\n",
         MemoText(d, "mErrors"));
@@ -190,7 +210,7 @@ TEST_F(TidyRunTest, CrashedTidyKeepsTheEarlierResult) {
     d.Sync();
     EXPECT_TRUE(TempIsEmpty(plugin));
     EXPECT_TRUE(rig::IsEnabled(d.Get("bOK")));
-    EXPECT_EQ("<p>x\r\n<!-- fake tidy -->\r\n", MemoText(d, "mOutput"));
+    EXPECT_EQ("<p>x\r\n<!-- fake tidy -->\r\n", OutputPage(d));
     d.Click("bOK");
   });
   EXPECT_EQ("<p>x\r\n<!-- fake tidy -->\r\n", result.text);

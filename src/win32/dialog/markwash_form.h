@@ -97,6 +97,7 @@ class TMarkwashForm {
   int AskUser(HWND owner, UINT textId, UINT flags);
   void ShowRunMessages(const TextLines& messages);
   void ShowRunOutput();
+  void ShowPendingRunOutput();  // on arriving at the output page
 
   HWND window_ = nullptr;
   ControlSet controls_;
@@ -108,6 +109,7 @@ class TMarkwashForm {
   std::unique_ptr<FormOptionSets> optionSets_;
   std::unique_ptr<TBrowseForFolderDialog> BrowseForFolderDialog1;
   bool tidyRunning_ = false;
+  bool outputPending_ = false;  // OutputLines not yet shown on the output page
   std::unordered_map<std::string_view, Handler> clickHandlers_;
   HWND sender_ = nullptr;  // the control whose event is being handled
 };

@@ -7,7 +7,10 @@ namespace markwash::win32 {
 
 void TMarkwashForm::FormResize() { optionSets_->FormResize(); }
 void TMarkwashForm::PagesChanging() { optionSets_->PagesChanging(); }
-void TMarkwashForm::PagesChange() { optionSets_->PagesChange(); }
+void TMarkwashForm::PagesChange() {
+  optionSets_->PagesChange();
+  ShowPendingRunOutput();
+}
 
 void TMarkwashForm::bSaveOptionsClick() { optionSets_->SaveOptions(); }
 void TMarkwashForm::bLoadOptionsClick() { optionSets_->LoadOptions(); }

@@ -201,6 +201,9 @@ bool TBrowseForFolderDialog::Execute() {
   if (OnExecuting) OnExecuting();
   ItemIdList remembered = std::move(selected_);
   if (rootList_.empty()) BuildRootList();
+  // A folder given by path is parsed anew: an item-id list describes the
+  // folder as it was when parsed, and the shell may compare it by its bytes.
+  if (startupFolder_ == TbfSpecialFolder::bfCustomPath) BuildStartupList();
   char displayName[MAX_PATH] = "";
   BROWSEINFOA info{};
   info.hwndOwner = owner_;

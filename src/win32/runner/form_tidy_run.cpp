@@ -2,6 +2,10 @@
 // temporary files, its output to the output page and its messages to the
 // messages page, which comes to the front with the focus on "O&K". Without a
 // usable Tidy.exe the click leads the user to locate it instead.
+//
+// Filling a memo with a large text takes the edit control far longer than
+// Tidy takes for the document, so the output page is filled when it is first
+// shown after a run: "O&K" need not wait for a page the user may never open.
 #include "core/common/error.h"
 #include "core/runner/tidy_exit.h"
 #include "win32/common/file_system.h"
@@ -88,7 +92,10 @@ void TMarkwashForm::bRunTidyClick() {
     throw;
   }
   ShowRunMessages(messages);
-  ShowRunOutput();
+  // The output page shows nothing of an earlier run while it waits.
+  SetMemoText(Control("mOutput"), L"");
+  outputPending_ = true;
+  mOutputChange();
   ActivatePage(kMessagesPage);
   HWND ok = Control("bOK");
   if (::IsWindowEnabled(ok)) ::SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(ok), TRUE);
@@ -101,6 +108,12 @@ bool TMarkwashForm::AskStopTidy(unsigned seconds) {
 
 void TMarkwashForm::ShowRunMessages(const TextLines& messages) {
   SetMemoText(Control("mErrors"), WideTextOf(messages));
+}
+
+void TMarkwashForm::ShowPendingRunOutput() {
+  if (!outputPending_ || ActivePageName() != "tsOut") return;
+  outputPending_ = false;
+  ShowRunOutput();
 }
 
 void TMarkwashForm::ShowRunOutput() {
