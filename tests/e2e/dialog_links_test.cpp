@@ -75,10 +75,11 @@ TEST(DialogLinks, PathLabelUnderlinesUnderThePointerShowsItsHintAndReportsClicks
     rig::PostMouse(label, WM_LBUTTONUP, 10, 10);
     d.Sync();
     EXPECT_TRUE(commands.Saw(::GetDlgCtrlID(label), BN_CLICKED));
-    // The click opened the folder browser of the path label.
-    HWND browser = rig::WaitForFolderBrowser();
-    ASSERT_TRUE(browser);
-    ::PostMessageW(browser, WM_COMMAND, IDCANCEL, 0);
+    // The click locates Tidy.exe in the folder browser; cancelled, it changes nothing.
+    HWND browser = nullptr;
+    EXPECT_TRUE(rig::WaitUntil([&] { return (browser = rig::OpenSideDialog()) != nullptr; }));
+    if (browser) ::PostMessageW(browser, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(rig::WaitUntilClosed(browser));
     d.Click("bCancel");
   });
 }

@@ -157,6 +157,22 @@ TEST_F(OptionSets, AnEditedKeyOnTheConfigPageShowsInItsControl) {
   });
 }
 
+TEST_F(OptionSets, ThePageSwitchOfARunReadsTheEditedScriptBack) {
+  Prepare("options-run-from-config");
+  rig::RunDialog(plugin(), "<p>x", [&](Dialog& d) {
+    d.Sync();
+    d.SelectPage("Pages", kConfigPage);
+    std::wstring edited = Script(d);
+    edited.replace(edited.find(L"wrap: 66"), 8, L"wrap: 80");
+    d.SetText("mCfg", edited);
+    d.Click("bRunTidy");  // brings the messages page to the front from code
+    d.Sync();
+    EXPECT_EQ(1, d.ActivePage("Pages"));
+    EXPECT_EQ(L"80", d.Text("eWrap"));
+    d.Click("bCancel");
+  });
+}
+
 TEST_F(OptionSets, AsDefaultOnTheConfigPageStoresTheScriptAsEdited) {
   Prepare("options-as-default");
   const std::wstring script = L"// nur meine Zeilen, ohne Kopf\r\nwrap: 12\r\nvertical-space: yes\r\nclean: yes\r\n";

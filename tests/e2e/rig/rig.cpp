@@ -267,23 +267,6 @@ HWND FindPluginDialog() {
   return q.found;
 }
 
-BOOL CALLBACK MatchFileDialog(HWND window, LPARAM param) {
-  auto* q = reinterpret_cast<DialogQuery*>(param);
-  DWORD pid = 0;
-  ::GetWindowThreadProcessId(window, &pid);
-  if (pid != ::GetCurrentProcessId() || !::IsWindowVisible(window) || ClassName(window) != L"#32770") return TRUE;
-  if (!FileNameField(window)) return TRUE;
-  q->found = window;
-  return FALSE;
-}
-
-// A common open or save dialog left open by a failed test.
-HWND OpenFileDialog() {
-  DialogQuery q{nullptr};
-  ::EnumWindows(MatchFileDialog, reinterpret_cast<LPARAM>(&q));
-  return q.found;
-}
-
 }  // namespace
 
 struct DriverJob {
@@ -312,10 +295,8 @@ DWORD WINAPI DriveDialog(LPVOID param) {
       AnswerMessageBox(box, IDCANCEL);
       AnswerMessageBox(box, IDNO);
       AnswerMessageBox(box, IDOK);
-    } else if (HWND files = OpenFileDialog()) {
-      ::PostMessageW(files, WM_COMMAND, IDCANCEL, 0);
-    } else if (HWND browser = FindFolderBrowser()) {
-      ::PostMessageW(browser, WM_COMMAND, IDCANCEL, 0);
+    } else if (HWND side = OpenSideDialog()) {
+      ::PostMessageW(side, WM_COMMAND, IDCANCEL, 0);
     } else if (HWND open = FindPluginDialog()) {
       ::PostMessageW(open, WM_CLOSE, 0, 0);
     }
@@ -437,6 +418,26 @@ bool HasButton(HWND box, int buttonId) { return ::GetDlgItem(box, buttonId) != n
 void AnswerMessageBox(HWND box, int buttonId) {
   HWND button = ::GetDlgItem(box, buttonId);
   if (button) ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+namespace {
+
+BOOL CALLBACK MatchSideDialog(HWND window, LPARAM param) {
+  auto* found = reinterpret_cast<HWND*>(param);
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(window, &pid);
+  if (pid != ::GetCurrentProcessId() || !::IsWindowVisible(window) || ClassName(window) != L"#32770") return TRUE;
+  if (Dialog(window).Find("Pages")) return TRUE;
+  *found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND OpenSideDialog() {
+  HWND found = nullptr;
+  ::EnumWindows(MatchSideDialog, reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 HWND WaitForFileDialog(const std::wstring& title, DWORD limitMs) {

@@ -94,6 +94,9 @@ bool HasButton(HWND box, int buttonId);
 // Any message box of this process is open.
 HWND OpenMessageBox();
 
+// A dialog window of this process other than the plug-in's dialog: a message
+// box, a file dialog, the folder browser.
+HWND OpenSideDialog();
 // The common open or save file dialog of this process with the given title.
 HWND WaitForFileDialog(const std::wstring& title, DWORD limitMs = kDefaultWaitMs);
 // The name in its file name field.
