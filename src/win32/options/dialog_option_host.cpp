@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "win32/common/ansi_files.h"
+#include "win32/common/process_environment.h"
 #include "win32/common/text_encoding.h"
 #include "win32/plugin/module.h"
 
@@ -18,33 +19,11 @@ bool DialogOptionHost::FileExists(const std::string& name) { return win32::FileE
 
 std::string DialogOptionHost::LibraryFileName() { return win32::LibraryFileName(); }
 
-std::string DialogOptionHost::CurrentDirectory() {
-  // The directory may change between asking for the size and reading it.
-  std::string folder(MAX_PATH, '\0');
-  for (;;) {
-    const DWORD n = ::GetCurrentDirectoryA(static_cast<DWORD>(folder.size()), folder.data());
-    if (n < folder.size()) {
-      folder.resize(n);
-      return folder;
-    }
-    folder.resize(n);
-  }
-}
+std::string DialogOptionHost::CurrentDirectory() { return win32::CurrentDirectory(); }
 
-std::string DialogOptionHost::PathVariable() {
-  std::string value;
-  for (;;) {
-    const DWORD n = ::GetEnvironmentVariableA("PATH", value.data(), static_cast<DWORD>(value.size()));
-    if (n == 0) return {};  // unset or empty
-    if (n < value.size()) {
-      value.resize(n);
-      return value;
-    }
-    value.resize(n);  // the size with the closing NUL
-  }
-}
+std::string DialogOptionHost::PathVariable() { return win32::PathVariable(); }
 
-bool DialogOptionHost::IsDbcsLeadByte(unsigned char byte) { return ::IsDBCSLeadByte(byte) != FALSE; }
+bool DialogOptionHost::IsDbcsLeadByte(unsigned char byte) { return IsAnsiLeadByte(byte); }
 
 std::string DialogOptionHost::LoadFile(const std::string& name) { return ReadWholeFile(name); }
 

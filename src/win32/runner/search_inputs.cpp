@@ -3,40 +3,10 @@
 #include <windows.h>
 
 #include "core/runner/search_list.h"
+#include "win32/common/process_environment.h"
 #include "win32/plugin/module.h"
 
 namespace markwash::win32 {
-namespace {
-
-std::string CurrentDirectory() {
-  std::string folder(MAX_PATH, '\0');
-  for (;;) {
-    const DWORD n = ::GetCurrentDirectoryA(static_cast<DWORD>(folder.size()), folder.data());
-    if (n < folder.size()) {
-      folder.resize(n);
-      return folder;
-    }
-    folder.resize(n);
-  }
-}
-
-// The whole value, however long: the search never reads beyond it.
-std::string PathVariable() {
-  std::string value(2048, '\0');
-  for (;;) {
-    const DWORD n = ::GetEnvironmentVariableA("PATH", value.data(), static_cast<DWORD>(value.size()));
-    if (n == 0) return {};
-    if (n < value.size()) {
-      value.resize(n);
-      return value;
-    }
-    value.resize(n);
-  }
-}
-
-}  // namespace
-
-bool IsAnsiLeadByte(unsigned char byte) { return ::IsDBCSLeadByte(byte) != FALSE; }
 
 std::string FullPathName(const std::string& name) {
   char buffer[MAX_PATH];

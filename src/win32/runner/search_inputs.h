@@ -3,10 +3,11 @@
 #pragma once
 #include <string>
 
+#include "win32/common/process_environment.h"
+
 namespace markwash::win32 {
 
 std::string TidySearchList();
-bool IsAnsiLeadByte(unsigned char byte);
 // The name as a full path (a relative name is taken from the current
 // directory); the name itself when the system cannot tell.
 std::string FullPathName(const std::string& name);
