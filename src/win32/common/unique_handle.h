@@ -58,6 +58,12 @@ struct FindHandleTraits {
   static bool IsValid(Handle h) { return h != INVALID_HANDLE_VALUE; }
   static void Close(Handle h) { ::FindClose(h); }
 };
+struct DcTraits {
+  using Handle = HDC;
+  static Handle Invalid() { return nullptr; }
+  static bool IsValid(Handle h) { return h != nullptr; }
+  static void Close(Handle h) { ::DeleteDC(h); }
+};
 struct ModuleTraits {
   using Handle = HMODULE;
   static Handle Invalid() { return nullptr; }
@@ -71,6 +77,7 @@ using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
 using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
 using UniqueFindHandle = UniqueHandle<FindHandleTraits>;
 using UniqueModule = UniqueHandle<ModuleTraits>;
+using UniqueDc = UniqueHandle<DcTraits>;  // a DC made by CreateDC
 
 // Selects a GDI object into a device context for one scope.
 class ScopedSelect {

@@ -92,6 +92,7 @@ void TMarkwashForm::WireEvents() {
       {"cbAltText", &TMarkwashForm::cbAltTextClick},
       {"cbInputXML", &TMarkwashForm::cbInputXMLClick},
       {"cbLogicalEmphasis", &TMarkwashForm::cbLogicalEmphasisClick},
+      {"bPrintErrors", &TMarkwashForm::bPrintErrorsClick},
   };
 }
 

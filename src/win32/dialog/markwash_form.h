@@ -98,6 +98,7 @@ class TMarkwashForm {
   void ShowRunMessages(const TextLines& messages);
   void ShowRunOutput();
   void ShowPendingRunOutput();  // on arriving at the output page
+  void bPrintErrorsClick();
 
   HWND window_ = nullptr;
   ControlSet controls_;
