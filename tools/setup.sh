@@ -13,7 +13,7 @@ packages=(
   g++-mingw-w64-i686 mingw-w64-i686-dev
   wine wine32:i386 xvfb xauth
   dpkg-dev locales file
-  cups printer-driver-cups-pdf cups-client poppler-utils
+  cups printer-driver-cups-pdf cups-client poppler-utils libcups2:i386
   fonts-wine
 )
 

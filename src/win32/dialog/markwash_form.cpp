@@ -8,6 +8,7 @@
 #include "core/common/error.h"
 #include "win32/common/system_error.h"
 #include "win32/common/text_encoding.h"
+#include "win32/dialog/form_placement.h"
 #include "win32/dialog/number_pair.h"
 #include "win32/plugin/module.h"
 
@@ -56,6 +57,7 @@ TMarkwashForm::TMarkwashForm() {
     optionSets_ = std::make_unique<FormOptionSets>(MakeOptionFormSite(), waitCursor_);
     WireEvents();
     ActivatePage(0);
+    FormPlacement = std::make_unique<TFormStorage>(window_, controls_, placementFileName_);
     FormCreate();
   } catch (...) {
     ::DestroyWindow(window_);
@@ -64,6 +66,7 @@ TMarkwashForm::TMarkwashForm() {
 }
 
 TMarkwashForm::~TMarkwashForm() {
+  Dispatch(&TMarkwashForm::FormPlacementDestroy);
   Dispatch(&TMarkwashForm::FormDestroy);
   ::DestroyWindow(window_);
 }
@@ -97,17 +100,20 @@ void TMarkwashForm::WireEvents() {
 }
 
 int TMarkwashForm::ShowModal() {
-  // Centred on the primary screen.
-  RECT r;
-  ::GetWindowRect(window_, &r);
-  const int width = r.right - r.left, height = r.bottom - r.top;
-  ::SetWindowPos(window_, nullptr, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The show event, before the window is first visible: the stored state.
+  Dispatch(&TMarkwashForm::FormPlacementShow);
+  if (!FormPlacement->placed()) {  // centred on the primary screen
+    RECT r;
+    ::GetWindowRect(window_, &r);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    ::SetWindowPos(window_, nullptr, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                   (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   DisabledWindows disabled{window_, {}};
   ::EnumThreadWindows(::GetCurrentThreadId(), DisableThreadWindow, reinterpret_cast<LPARAM>(&disabled));
   shown_ = true;
   modalResult_ = kModalNone;
-  ::ShowWindow(window_, SW_SHOWNORMAL);
+  ::ShowWindow(window_, FormPlacement->ShowCommand());
   // Showing need not resize; the default option set comes now at the latest.
   Dispatch(&TMarkwashForm::FormResize);
   ::SetForegroundWindow(window_);
@@ -129,6 +135,7 @@ int TMarkwashForm::ShowModal() {
       ::DispatchMessageW(&msg);
     }
   }
+  Dispatch(&TMarkwashForm::FormPlacementClose);
   // Enable the host before hiding, so that activation goes back to it.
   for (HWND w : disabled.windows)
     if (::IsWindow(w)) ::EnableWindow(w, TRUE);

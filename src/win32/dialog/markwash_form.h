@@ -21,6 +21,8 @@
 
 namespace markwash::win32 {
 
+class TFormStorage;
+
 enum ModalResult { kModalNone = 0, kModalOk = 1, kModalCancel = 2 };
 
 class TMarkwashForm {
@@ -100,11 +102,17 @@ class TMarkwashForm {
   void ShowPendingRunOutput();  // on arriving at the output page
   void bPrintErrorsClick();
 
+  // FormPlacement's own handlers of the show, close and destroy events.
+  void FormPlacementShow();
+  void FormPlacementClose();
+  void FormPlacementDestroy();
+
   HWND window_ = nullptr;
   ControlSet controls_;
   ScreenCursor screenCursor_;
   WaitCursor waitCursor_{screenCursor_};
   std::string placementFileName_;
+  std::unique_ptr<TFormStorage> FormPlacement;  // keeps the dialog's state in the placement file
   int modalResult_ = kModalNone;
   bool shown_ = false;
   std::unique_ptr<FormOptionSets> optionSets_;

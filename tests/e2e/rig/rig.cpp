@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstring>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <mutex>
@@ -196,6 +197,52 @@ std::vector<std::wstring> ListFolder(const std::wstring& folder) {
   } while (::FindNextFileW(find, &data));
   ::FindClose(find);
   return names;
+}
+
+std::string UnixPath(const std::wstring& windowsPath) {
+  std::wstring path = windowsPath;
+  if (path.size() >= 2 && (path[0] == L'Z' || path[0] == L'z') && path[1] == L':') path.erase(0, 2);
+  for (wchar_t& c : path)
+    if (c == L'\\') c = L'/';
+  return Narrow(path);
+}
+
+std::wstring RepositoryFolder(const std::wstring& toolName) {
+  std::wstring folder = ProgramFolder();
+  while (folder.size() > 3) {
+    if (FileExists(folder + L"tools\\" + toolName)) return folder;
+    folder.pop_back();
+    folder.erase(folder.find_last_of(L'\\') + 1);
+  }
+  ADD_FAILURE() << "no folder above the program holds tools\\" << Narrow(toolName);
+  return {};
+}
+
+int RunUnixScript(const std::string& script, std::string* output, DWORD limitMs) {
+  // Wine starts the process but hands back no handle to wait on, so the end
+  // is marked by a status file that appears in one step (rename).
+  static std::atomic<long> counter{0};
+  const std::string base =
+      "/tmp/markwash-rig-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++counter);
+  auto windows = [](const std::string& unixPath) { return L"Z:" + FromAnsi(unixPath); };
+  WriteFileBytes(windows(base + ".sh"), "( " + script + "\n) >" + base + ".out 2>&1\necho $? >" + base +
+                                            ".tmp\nmv " + base + ".tmp " + base + ".status\n");
+  std::string command = "/bin/sh " + base + ".sh";
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+    ADD_FAILURE() << "cannot start " << command << ", error " << ::GetLastError();
+    return -1;
+  }
+  if (pi.hProcess) ::CloseHandle(pi.hProcess);
+  if (pi.hThread) ::CloseHandle(pi.hThread);
+  const std::wstring status = windows(base + ".status");
+  const bool ended = WaitUntil([&] { return FileExists(status); }, limitMs);
+  if (output) *output = ReadFileBytes(windows(base + ".out"));
+  const int code = ended ? std::atoi(ReadFileBytes(status).c_str()) : -1;
+  for (const char* ext : {".sh", ".out", ".status"}) ::DeleteFileW(windows(base + ext).c_str());
+  return code;
 }
 
 PluginFolder::PluginFolder(const std::string& testName) {

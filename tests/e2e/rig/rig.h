@@ -31,6 +31,16 @@ std::string ReadFileBytes(const std::wstring& path);
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);
 std::vector<std::wstring> ListFolder(const std::wstring& folder);
 
+// Wine runs programs of the machine itself, too: runs a POSIX shell script
+// there and waits for it to end. Its exit status (-1 when it did not end
+// within the limit); its standard output and error go to `output`.
+int RunUnixScript(const std::string& script, std::string* output = nullptr, DWORD limitMs = 60000);
+// The Unix path of a path on Wine's drive Z: (the machine's root).
+std::string UnixPath(const std::wstring& windowsPath);
+// The repository's folder: the nearest folder above the program holding
+// tools\<name>.
+std::wstring RepositoryFolder(const std::wstring& toolName);
+
 // The plug-in's three exports.
 struct Exports {
   int(WINAPI* interfaceVersion)() = nullptr;

@@ -1,0 +1,175 @@
+#include "win32/dialog/form_placement.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "core/common/error.h"
+#include "core/dialog/layout_table.h"
+#include "win32/common/text_encoding.h"
+
+namespace markwash::win32 {
+namespace {
+
+constexpr int kVersion = 0;
+constexpr char kSection[] = "GUI";
+constexpr DWORD kMaxValueLength = 1023;
+
+std::vector<std::string> StoredProps() {
+  return {"lTidyPath.Caption", "gSourceFormatting.Width", "gFormats.Width", "pcNewTags.ActivePage"};
+}
+
+// Property names are plain ASCII.
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+// The sheets of a page control, in the order of their tabs.
+std::vector<std::string> SheetsOf(std::string_view pageControl) {
+  std::vector<std::string> sheets;
+  for (const ControlSpec& spec : DialogLayout())
+    if (spec.parent == pageControl && spec.kind == ControlKind::TabSheet) sheets.emplace_back(spec.name);
+  return sheets;
+}
+
+class ScreenDc {
+ public:
+  ScreenDc() : dc_(::GetDC(nullptr)) {}
+  ~ScreenDc() { ::ReleaseDC(nullptr, dc_); }
+  ScreenDc(const ScreenDc&) = delete;
+  ScreenDc& operator=(const ScreenDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+}  // namespace
+
+std::string IniFileSection::Read(const std::string& key, const std::string& fallback) const {
+  std::string value(kMaxValueLength + 1, '\0');
+  const DWORD length = ::GetPrivateProfileStringA(section_.c_str(), key.c_str(), fallback.c_str(), value.data(),
+                                                  kMaxValueLength + 1, fileName_.c_str());
+  value.resize(length);
+  return value;
+}
+
+void IniFileSection::Write(const std::string& key, const std::string& value) {
+  if (!::WritePrivateProfileStringA(section_.c_str(), key.c_str(), value.c_str(), fileName_.c_str()))
+    throw Error(FormatMessageText("Unable to write to %s", fileName_));
+}
+
+TFormStorage::TFormStorage(HWND form, ControlSet& controls, const std::string& iniFileName)
+    : form_(form), controls_(controls), profile_(iniFileName, kSection),
+      storage_(*this, profile_, kVersion, StoredProps()) {}
+
+int TFormStorage::ShowCommand() const {
+  switch (state_) {
+    case WindowState::Maximized: return SW_SHOWMAXIMIZED;
+    case WindowState::Minimized: return SW_SHOWMINIMIZED;
+    default: return SW_SHOWNORMAL;
+  }
+}
+
+PlacementRecord TFormStorage::Placement() const {
+  WINDOWPLACEMENT wp{};
+  wp.length = sizeof wp;
+  ::GetWindowPlacement(form_, &wp);
+  return {static_cast<int>(wp.flags),
+          static_cast<int>(wp.showCmd),
+          {wp.ptMinPosition.x, wp.ptMinPosition.y, wp.ptMaxPosition.x, wp.ptMaxPosition.y},
+          {wp.rcNormalPosition.left, wp.rcNormalPosition.top, wp.rcNormalPosition.right,
+           wp.rcNormalPosition.bottom}};
+}
+
+void TFormStorage::ApplyPlacement(const PlacementRecord& record) {
+  WINDOWPLACEMENT wp{};
+  wp.length = sizeof wp;
+  wp.flags = static_cast<UINT>(record.flags);
+  wp.showCmd = static_cast<UINT>(record.showCmd);
+  wp.ptMinPosition = {record.minMax[0], record.minMax[1]};
+  wp.ptMaxPosition = {record.minMax[2], record.minMax[3]};
+  wp.rcNormalPosition = {record.normal[0], record.normal[1], record.normal[2], record.normal[3]};
+  ::SetWindowPlacement(form_, &wp);
+  placed_ = true;
+}
+
+PositionWords TFormStorage::Bounds() const {
+  RECT r{};
+  ::GetWindowRect(form_, &r);
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+ScreenMetrics TFormStorage::Screen() const {
+  const ScreenDc screen;
+  return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
+          ::GetDeviceCaps(screen.get(), LOGPIXELSY)};
+}
+
+std::optional<PropertyRef> TFormStorage::FindProperty(std::string_view component, std::string_view property) const {
+  const ControlSpec* spec = FindControlSpec(component);
+  if (!spec || !controls_.Find(component)) return std::nullopt;
+  const std::string name(component);
+  if (EqualIgnoringCase(property, "Caption")) return PropertyRef{name, "Caption", PropertyKind::Text};
+  if (EqualIgnoringCase(property, "Width")) return PropertyRef{name, "Width", PropertyKind::WholeNumber};
+  if (EqualIgnoringCase(property, "ActivePage") && spec->kind == ControlKind::PageControl)
+    return PropertyRef{name, "ActivePage", PropertyKind::PageReference};
+  return std::nullopt;
+}
+
+std::string TFormStorage::PropertyText(const PropertyRef& ref) const {
+  HWND window = controls_.Get(ref.component);
+  switch (ref.kind) {
+    case PropertyKind::Text: {
+      std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+      text.resize(static_cast<size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+      return WideToAnsi(text);
+    }
+    case PropertyKind::WholeNumber: {
+      const ControlSpec* spec = FindControlSpec(ref.component);
+      if (spec->dock == Dock::Left || spec->dock == Dock::Right)
+        return std::to_string(controls_.DockedWidth(ref.component));
+      RECT r{};
+      ::GetWindowRect(window, &r);
+      return std::to_string(r.right - r.left);
+    }
+    case PropertyKind::PageReference: {
+      const auto sheets = SheetsOf(ref.component);
+      const auto index = ::SendMessageW(window, TCM_GETCURSEL, 0, 0);
+      return index >= 0 && static_cast<size_t>(index) < sheets.size() ? sheets[static_cast<size_t>(index)]
+                                                                       : "(null)";
+    }
+  }
+  return {};
+}
+
+void TFormStorage::SetWholeNumber(const PropertyRef& ref, int value) {
+  // A negative width would turn the docking of the neighbours inside out.
+  const int width = std::max(0, value);
+  const ControlSpec* spec = FindControlSpec(ref.component);
+  if (spec->dock == Dock::Left || spec->dock == Dock::Right) {
+    controls_.SetDockedWidth(ref.component, width);
+    controls_.Arrange();
+    return;
+  }
+  HWND window = controls_.Get(ref.component);
+  RECT r{};
+  ::GetWindowRect(window, &r);
+  ::SetWindowPos(window, nullptr, 0, 0, width, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TFormStorage::SetText(const PropertyRef& ref, const std::string& value) {
+  ::SetWindowTextW(controls_.Get(ref.component), AnsiToWide(value).c_str());
+}
+
+void TFormStorage::SetPageReference(const PropertyRef& ref, const std::string& storedName) {
+  const auto sheets = SheetsOf(ref.component);
+  const auto index = FindPageByName(storedName, kFormName, sheets);
+  ::SendMessageW(controls_.Get(ref.component), TCM_SETCURSEL, index ? static_cast<WPARAM>(*index) : WPARAM(-1), 0);
+  for (size_t i = 0; i < sheets.size(); ++i)
+    if (HWND sheet = controls_.Find(sheets[i])) ::ShowWindow(sheet, index == i ? SW_SHOW : SW_HIDE);
+}
+
+}  // namespace markwash::win32
