@@ -5,6 +5,7 @@
 # default. Prints the folder where the queue writes its PDF files.
 # Idempotent: a second run finds everything in place and changes nothing.
 set -euo pipefail
+export LC_ALL=C  # lpstat answers are compared as text
 
 queue=Markwash_PDF
 instance=markwash                       # cups-pdf reads cups-pdf-<instance>.conf
