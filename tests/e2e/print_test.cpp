@@ -220,6 +220,32 @@ TEST_F(PrintTest, EveryLineInOrderLongLinesBrokenAtACharacterOverTwoPages) {
   EXPECT_EQ(TextLineCount(job.pages[0]) + TextLineCount(job.pages[1]), printed.size());
 }
 
+TEST_F(PrintTest, ASecondPrintWhileTheFirstSpoolsIsRefused) {
+  rig::PluginFolder plugin("print-twice");
+  const auto before = PdfFiles();
+  rig::RunDialog(plugin, "x", [&](Dialog& d) {
+    d.SetText("mErrors", L"erster Auftrag");
+    d.Click("bPrintErrors");
+    HWND box = rig::WaitForMessageBox(kQuestion);
+    ASSERT_TRUE(box);
+    rig::AnswerMessageBox(box, IDYES);
+    // Queued behind the answer: handled while the spooler takes the first
+    // job's page and the dialog keeps answering.
+    d.Click("bPrintErrors");
+    HWND again = rig::WaitForMessageBox(kQuestion);
+    ASSERT_TRUE(again);
+    rig::AnswerMessageBox(again, IDYES);
+    HWND refused = rig::WaitForMessageBox(L"Printing in progress");
+    ASSERT_TRUE(refused);
+    rig::AnswerMessageBox(refused, IDOK);
+    d.Sync();
+    d.Click("bCancel");
+  });
+  const PrintedJob job = WaitForJob(before);
+  ASSERT_EQ(job.pages.size(), 1u);
+  EXPECT_EQ(job.pages[0].at(0), "erster Auftrag");
+}
+
 TEST_F(PrintTest, WithoutADefaultPrinterTheErrorIsShownAndTheDialogGoesOn) {
   rig::PluginFolder plugin("print-none");
   const auto before = PdfFiles();
