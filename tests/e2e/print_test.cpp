@@ -159,6 +159,7 @@ std::string* PrintTest::pdfFolder_ = nullptr;
 
 TEST_F(PrintTest, TheQuestionHasNoCaptionOfItsOwnAndNoPrintsNothing) {
   rig::PluginFolder plugin("print-no");
+  plugin.CopyTidyHere();
   const auto before = PdfFiles();
   rig::RunDialog(plugin, "x", [&](Dialog& d) {
     d.SetText("mErrors", L"line 1: Warnung: <p> ohne Ende");
@@ -183,6 +184,7 @@ TEST_F(PrintTest, TheQuestionHasNoCaptionOfItsOwnAndNoPrintsNothing) {
 
 TEST_F(PrintTest, EveryLineInOrderLongLinesBrokenAtACharacterOverTwoPages) {
   rig::PluginFolder plugin("print-pages");
+  plugin.CopyTidyHere();
   std::string digits;
   for (int i = 0; i < 40; ++i) digits += "0123456789";  // wider than a page, no blank to break at
   std::vector<std::string> expected = {"line 1 column 1 - Warnung: fehlende <!DOCTYPE>-Deklaration",
@@ -222,6 +224,7 @@ TEST_F(PrintTest, EveryLineInOrderLongLinesBrokenAtACharacterOverTwoPages) {
 
 TEST_F(PrintTest, ASecondPrintWhileTheFirstSpoolsIsRefused) {
   rig::PluginFolder plugin("print-twice");
+  plugin.CopyTidyHere();
   const auto before = PdfFiles();
   rig::RunDialog(plugin, "x", [&](Dialog& d) {
     d.SetText("mErrors", L"erster Auftrag");
@@ -248,6 +251,7 @@ TEST_F(PrintTest, ASecondPrintWhileTheFirstSpoolsIsRefused) {
 
 TEST_F(PrintTest, WithoutADefaultPrinterTheErrorIsShownAndTheDialogGoesOn) {
   rig::PluginFolder plugin("print-none");
+  plugin.CopyTidyHere();
   const auto before = PdfFiles();
   rig::RunDialog(plugin, "x", [&](Dialog& d) {
     {
