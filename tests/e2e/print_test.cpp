@@ -282,6 +282,41 @@ TEST_F(PrintTest, ASecondPrintWhileTheFirstSpoolsIsRefused) {
   EXPECT_EQ(job.pages[kPages - 1].at(0), "Seite " + std::to_string(kPages));
 }
 
+// The queue turns jobs away for one scope.
+class RejectingQueue {
+ public:
+  RejectingQueue() { rig::RunUnixScript("cupsreject Markwash_PDF"); }
+  ~RejectingQueue() { rig::RunUnixScript("cupsaccept Markwash_PDF"); }
+  RejectingQueue(const RejectingQueue&) = delete;
+  RejectingQueue& operator=(const RejectingQueue&) = delete;
+};
+
+TEST_F(PrintTest, AJobThePrinterRefusesIsReportedAndTheNextPrintWorks) {
+  rig::PluginFolder plugin("print-refused");
+  plugin.CopyTidyHere();
+  const auto before = PdfFiles();
+  rig::RunDialog(plugin, "x", [&](Dialog& d) {
+    {
+      const RejectingQueue rejecting;
+      PrintMessages(d, L"abgelehnt");
+      HWND error = rig::WaitForMessageBox(L"");
+      ASSERT_TRUE(error);
+      EXPECT_EQ(rig::WindowText(error), L"Markwash Plugin");
+      const std::wstring text = rig::MessageBoxText(error);
+      EXPECT_TRUE(text.rfind(L"Win32 Error.  Code: ", 0) == 0 || text == L"A Win32 API function failed")
+          << rig::Narrow(text);
+      rig::AnswerMessageBox(error, IDOK);
+      d.Sync();
+    }
+    PrintMessages(d, L"angenommen");
+    EXPECT_FALSE(rig::OpenMessageBox());
+    d.Click("bCancel");
+  });
+  const PrintedJob job = WaitForJob(before);
+  ASSERT_EQ(job.pages.size(), 1u);
+  EXPECT_EQ(job.pages[0].at(0), "angenommen");
+}
+
 TEST_F(PrintTest, WithoutADefaultPrinterTheErrorIsShownAndTheDialogGoesOn) {
   rig::PluginFolder plugin("print-none");
   plugin.CopyTidyHere();
