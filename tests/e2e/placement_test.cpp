@@ -252,6 +252,7 @@ TEST(Placement, AReadOnlyPlacementFileIsReportedAndTheDialogStillCloses) {
       ASSERT_TRUE(box) << "error box " << time;
       EXPECT_EQ(rig::MessageBoxText(box), message);
       rig::AnswerMessageBox(box, IDOK);
+      EXPECT_TRUE(rig::WaitUntil([box] { return !::IsWindow(box); }));  // not found again as the second
     }
   });
   EXPECT_EQ(result.kind, 0);

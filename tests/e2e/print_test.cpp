@@ -17,6 +17,13 @@ using rig::Dialog;
 constexpr wchar_t kQuestion[] = L"Sollen die Meldungen jetzt auf dem Standarddrucker ausgegeben werden?";
 constexpr wchar_t kNoPrinter[] = L"There is no default printer currently selected";
 
+// Answers a message box and waits until it is gone, so that the next
+// search cannot find it again.
+void Answer(HWND box, int buttonId) {
+  rig::AnswerMessageBox(box, buttonId);
+  EXPECT_TRUE(rig::WaitUntil([box] { return !::IsWindow(box); })) << "the box stayed open";
+}
+
 std::vector<std::string> SplitAt(const std::string& text, char separator) {
   std::vector<std::string> parts;
   std::string part;
@@ -148,7 +155,7 @@ class PrintTest : public ::testing::Test {
     d.Click("bPrintErrors");
     HWND box = rig::WaitForMessageBox(kQuestion);
     ASSERT_TRUE(box);
-    rig::AnswerMessageBox(box, IDYES);
+    Answer(box, IDYES);
     d.Sync();
   }
 
@@ -170,7 +177,7 @@ TEST_F(PrintTest, TheQuestionHasNoCaptionOfItsOwnAndNoPrintsNothing) {
     EXPECT_TRUE(rig::HasButton(box, IDYES));
     EXPECT_TRUE(rig::HasButton(box, IDNO));
     EXPECT_FALSE(rig::HasButton(box, IDCANCEL));
-    rig::AnswerMessageBox(box, IDNO);
+    Answer(box, IDNO);
     d.Sync();
     EXPECT_FALSE(rig::OpenMessageBox());
     // An empty list then prints one empty page: the only job of this test.
@@ -239,7 +246,7 @@ TEST_F(PrintTest, TheMessagesOfARealTidyRunArePrinted) {
     d.Click("bPrintErrors");
     HWND box = rig::WaitForMessageBox(kQuestion);
     ASSERT_TRUE(box);
-    rig::AnswerMessageBox(box, IDYES);
+    Answer(box, IDYES);
     d.Sync();
     d.Click("bCancel");
   });
@@ -265,14 +272,14 @@ TEST_F(PrintTest, ASecondPrintWhileTheFirstSpoolsIsRefused) {
     d.Click("bPrintErrors");
     HWND box = rig::WaitForMessageBox(kQuestion);
     ASSERT_TRUE(box);
-    rig::AnswerMessageBox(box, IDYES);
+    Answer(box, IDYES);
     d.Click("bPrintErrors");
     HWND again = rig::WaitForMessageBox(kQuestion);
     ASSERT_TRUE(again);
-    rig::AnswerMessageBox(again, IDYES);
+    Answer(again, IDYES);
     HWND refused = rig::WaitForMessageBox(L"Printing in progress");
     ASSERT_TRUE(refused);
-    rig::AnswerMessageBox(refused, IDOK);
+    Answer(refused, IDOK);
     d.Sync();
     d.Click("bCancel");
   });
@@ -305,7 +312,7 @@ TEST_F(PrintTest, AJobThePrinterRefusesIsReportedAndTheNextPrintWorks) {
       const std::wstring text = rig::MessageBoxText(error);
       EXPECT_TRUE(text.rfind(L"Win32 Error.  Code: ", 0) == 0 || text == L"A Win32 API function failed")
           << rig::Narrow(text);
-      rig::AnswerMessageBox(error, IDOK);
+      Answer(error, IDOK);
       d.Sync();
     }
     PrintMessages(d, L"angenommen");
@@ -328,11 +335,11 @@ TEST_F(PrintTest, WithoutADefaultPrinterTheErrorIsShownAndTheDialogGoesOn) {
       d.Click("bPrintErrors");
       HWND box = rig::WaitForMessageBox(kQuestion);
       ASSERT_TRUE(box);
-      rig::AnswerMessageBox(box, IDYES);
+      Answer(box, IDYES);
       HWND error = rig::WaitForMessageBox(kNoPrinter);
       ASSERT_TRUE(error);
       EXPECT_EQ(rig::WindowText(error), L"Markwash Plugin");
-      rig::AnswerMessageBox(error, IDOK);
+      Answer(error, IDOK);
       d.Sync();
     }
     EXPECT_TRUE(d.IsOpen());
