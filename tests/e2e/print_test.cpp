@@ -272,8 +272,11 @@ TEST_F(PrintTest, ASecondPrintWhileTheFirstSpoolsIsRefused) {
     d.Click("bPrintErrors");
     HWND box = rig::WaitForMessageBox(kQuestion);
     ASSERT_TRUE(box);
-    Answer(box, IDYES);
+    // The second click goes right behind the answer, so that it waits in
+    // the queue while the job is written.
+    rig::AnswerMessageBox(box, IDYES);
     d.Click("bPrintErrors");
+    ASSERT_TRUE(rig::WaitUntil([box] { return !::IsWindow(box); }));
     HWND again = rig::WaitForMessageBox(kQuestion);
     ASSERT_TRUE(again);
     Answer(again, IDYES);
