@@ -269,13 +269,14 @@ TEST_F(PrintTest, ASecondPrintWhileTheFirstSpoolsIsRefused) {
   const auto before = PdfFiles();
   rig::RunDialog(plugin, "x", [&](Dialog& d) {
     d.SetText("mErrors", pages);
-    d.Click("bPrintErrors");
+    HWND print = d.Get("bPrintErrors");
+    d.ClickWindow(print);
     HWND box = rig::WaitForMessageBox(kQuestion);
     ASSERT_TRUE(box);
     // The second click goes right behind the answer, so that it waits in
     // the queue while the job is written.
     rig::AnswerMessageBox(box, IDYES);
-    d.Click("bPrintErrors");
+    d.ClickWindow(print);
     ASSERT_TRUE(rig::WaitUntil([box] { return !::IsWindow(box); }));
     HWND again = rig::WaitForMessageBox(kQuestion);
     ASSERT_TRUE(again);

@@ -59,8 +59,7 @@ std::string DefaultPrinterName() {
   std::string name(size, '\0');
   if (size == 0 || !::GetDefaultPrinterA(name.data(), &size))
     throw Error("There is no default printer currently selected");
-  name.resize(name.find('\0') == std::string::npos ? name.size() : name.find('\0'));
-  return name;
+  return name.c_str();  // without the terminating NUL
 }
 
 UniqueFont PrinterFont(HDC dc) {
