@@ -19,42 +19,42 @@ bool IsContainer(ControlKind kind) {
 
 TEST(DialogLayoutTable, NamesAreUniqueAndParentsComeFirst) {
   std::set<std::string_view> seen{kFormName};
-  for (const ControlSpec& spec : DialogLayout()) {
-    SCOPED_TRACE(std::string(spec.name));
-    EXPECT_TRUE(seen.insert(spec.name).second) << "named twice";
-    EXPECT_TRUE(seen.count(spec.parent)) << "parent not created before";
-    if (spec.parent != kFormName) EXPECT_TRUE(IsContainer(FindControlSpec(spec.parent)->kind));
+  for (const ControlSpec& row : DialogLayout()) {
+    SCOPED_TRACE(std::string(row.name));
+    EXPECT_TRUE(seen.insert(row.name).second) << "named twice";
+    EXPECT_TRUE(seen.count(row.parent)) << "parent not created before";
+    if (row.parent != kFormName) EXPECT_TRUE(IsContainer(FindControlSpec(row.parent)->kind));
   }
 }
 
 TEST(DialogLayoutTable, PartnersExist) {
-  for (const ControlSpec& spec : DialogLayout()) {
-    SCOPED_TRACE(std::string(spec.name));
-    if (spec.kind == ControlKind::UpDown) {
-      ASSERT_NE(nullptr, FindControlSpec(spec.buddy));
-      EXPECT_EQ(ControlKind::NumericEdit, FindControlSpec(spec.buddy)->kind);
+  for (const ControlSpec& row : DialogLayout()) {
+    SCOPED_TRACE(std::string(row.name));
+    if (row.kind == ControlKind::UpDown) {
+      ASSERT_NE(nullptr, FindControlSpec(row.buddy));
+      EXPECT_EQ(ControlKind::NumericEdit, FindControlSpec(row.buddy)->kind);
       // Attached to the field's right side.
-      EXPECT_EQ(FindControlSpec(spec.buddy)->rect.right(), spec.rect.left);
+      EXPECT_EQ(FindControlSpec(row.buddy)->rect.right(), row.rect.left);
     }
-    if (spec.kind == ControlKind::Splitter) {
-      const ControlSpec* group = FindControlSpec(spec.buddy);
+    if (row.kind == ControlKind::Splitter) {
+      const ControlSpec* group = FindControlSpec(row.buddy);
       ASSERT_NE(nullptr, group);
-      EXPECT_EQ(group->dock, spec.dock);
-      EXPECT_EQ(group->parent, spec.parent);
-      EXPECT_GT(spec.minSize, 0);
+      EXPECT_EQ(group->dock, row.dock);
+      EXPECT_EQ(group->parent, row.parent);
+      EXPECT_GT(row.minSize, 0);
     }
   }
 }
 
 TEST(DialogLayoutTable, EveryCatalogueControlIsPlacedInItsGroupAndTakesItsTextsFromThere) {
   int placed = 0;
-  for (const ControlSpec& spec : DialogLayout()) {
-    const OptionFace* face = FindOptionFace(spec.name);
+  for (const ControlSpec& row : DialogLayout()) {
+    const OptionFace* face = FindOptionFace(row.name);
     if (!face) continue;
-    SCOPED_TRACE(std::string(spec.name));
+    SCOPED_TRACE(std::string(row.name));
     ++placed;
-    EXPECT_EQ(face->group, spec.parent);
-    EXPECT_EQ("", spec.caption) << "the catalogue holds the caption";
+    EXPECT_EQ(face->group, row.parent);
+    EXPECT_EQ("", row.caption) << "the catalogue holds the caption";
   }
   // Every control of the catalogue: 49 option controls, the path label, the
   // script page's label and memo.
@@ -64,8 +64,8 @@ TEST(DialogLayoutTable, EveryCatalogueControlIsPlacedInItsGroupAndTakesItsTextsF
 TEST(DialogLayoutTable, DockedSizesAddUpAtTheDesignedSize) {
   // Options page: 577 wide, the side groups and splitters leave 196 for the middle.
   int sides = 0;
-  for (const ControlSpec& spec : DialogLayout())
-    if (spec.parent == "tsOptions" && (spec.dock == Dock::Left || spec.dock == Dock::Right)) sides += spec.rect.width;
+  for (const ControlSpec& row : DialogLayout())
+    if (row.parent == "tsOptions" && (row.dock == Dock::Left || row.dock == Dock::Right)) sides += row.rect.width;
   EXPECT_EQ(577 - 196, sides);
   EXPECT_EQ(196, FindControlSpec("gHtmlProperties")->rect.width);
 }

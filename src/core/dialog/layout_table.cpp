@@ -171,8 +171,8 @@ const std::vector<ControlSpec>& DialogLayout() {
 }
 
 const ControlSpec* FindControlSpec(std::string_view name) {
-  for (const auto& spec : DialogLayout())
-    if (spec.name == name) return &spec;
+  for (const auto& row : DialogLayout())
+    if (row.name == name) return &row;
   return nullptr;
 }
 

@@ -30,10 +30,10 @@ struct WindowStyle {
   DWORD exStyle;
 };
 
-WindowStyle StyleFor(const ControlSpec& spec) {
+WindowStyle StyleFor(const ControlSpec& row) {
   const DWORD base = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-  const std::uint32_t f = spec.flags;
-  switch (spec.kind) {
+  const std::uint32_t f = row.flags;
+  switch (row.kind) {
     case ControlKind::Panel:
       return {(f & kLoweredBevel) ? kBevelPanelClass : kContainerClass, base | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
     case ControlKind::TabSheet:
@@ -76,7 +76,7 @@ WindowStyle StyleFor(const ControlSpec& spec) {
     case ControlKind::LinkLabel:
       return {kLinkLabelClass, base, 0};
     default:
-      throw Error("The layout names a kind of control that the dialog cannot create: " + std::string(spec.name));
+      throw Error("The layout names a kind of control that the dialog cannot create: " + std::string(row.name));
   }
 }
 
@@ -131,19 +131,19 @@ void ControlSet::Create(HWND form) {
   const auto& layout = DialogLayout();
   entries_.reserve(layout.size());
   for (size_t i = 0; i < layout.size(); ++i) {
-    const ControlSpec& spec = layout[i];
-    HWND parent = spec.parent == kFormName ? form : Get(spec.parent);
-    HWND window = CreateWindowFor(spec, parent, kFirstControlId + static_cast<int>(i));
-    byName_.emplace(spec.name, entries_.size());
-    entries_.push_back({&spec, window, spec.rect});
+    const ControlSpec& row = layout[i];
+    HWND parent = row.parent == kFormName ? form : Get(row.parent);
+    HWND window = CreateWindowFor(row, parent, kFirstControlId + static_cast<int>(i));
+    byName_.emplace(row.name, entries_.size());
+    entries_.push_back({&row, window, row.rect});
   }
   BindUpDowns();
   AddHints();
   for (const Entry& e : entries_) {
-    if (e.spec->kind != ControlKind::PageControl) continue;
+    if (e.row->kind != ControlKind::PageControl) continue;
     MatchTabRowHeight(e.window);
     ::SendMessageW(e.window, TCM_SETCURSEL, 0, 0);  // every page control opens on its first page
-    ShowSelectedSheet(e.spec->name);
+    ShowSelectedSheet(e.row->name);
   }
   Arrange();
 }
@@ -152,27 +152,27 @@ void ControlSet::ShowSelectedSheet(std::string_view pageControl) {
   const auto selected = ::SendMessageW(Get(pageControl), TCM_GETCURSEL, 0, 0);
   int index = 0;
   for (const Entry& e : entries_) {
-    if (e.spec->parent != pageControl || e.spec->kind != ControlKind::TabSheet) continue;
+    if (e.row->parent != pageControl || e.row->kind != ControlKind::TabSheet) continue;
     ::ShowWindow(e.window, index++ == selected ? SW_SHOW : SW_HIDE);
   }
 }
 
-HWND ControlSet::CreateWindowFor(const ControlSpec& spec, HWND parent, int id) {
-  const WindowStyle ws = StyleFor(spec);
+HWND ControlSet::CreateWindowFor(const ControlSpec& row, HWND parent, int id) {
+  const WindowStyle ws = StyleFor(row);
   DWORD style = ws.style;
-  if (spec.flags & kDisabled) style |= WS_DISABLED;
+  if (row.flags & kDisabled) style |= WS_DISABLED;
   // Tab sheets are shown one at a time by the page control.
-  if (spec.kind == ControlKind::TabSheet) style &= ~WS_VISIBLE;
-  const bool isCombo = spec.kind == ControlKind::DropDownList || spec.kind == ControlKind::EditableCombo;
-  const std::wstring caption = Utf8ToWide(spec.caption);
-  HWND window = ::CreateWindowExW(ws.exStyle, ws.className, caption.c_str(), style, spec.rect.left, spec.rect.top,
-                                  spec.rect.width, spec.rect.height + (isCombo ? kDropDownListHeight : 0), parent,
+  if (row.kind == ControlKind::TabSheet) style &= ~WS_VISIBLE;
+  const bool isCombo = row.kind == ControlKind::DropDownList || row.kind == ControlKind::EditableCombo;
+  const std::wstring caption = Utf8ToWide(row.caption);
+  HWND window = ::CreateWindowExW(ws.exStyle, ws.className, caption.c_str(), style, row.rect.left, row.rect.top,
+                                  row.rect.width, row.rect.height + (isCombo ? kDropDownListHeight : 0), parent,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleInstance(),
                                   static_cast<SplitterHost*>(this));
-  if (!window) throw Error("Cannot create the window " + std::string(spec.name));
-  ::SetPropW(window, kControlNameProperty, reinterpret_cast<HANDLE>(const_cast<char*>(spec.name.data())));
-  ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec)), FALSE);
-  switch (spec.kind) {
+  if (!window) throw Error("Cannot create the window " + std::string(row.name));
+  ::SetPropW(window, kControlNameProperty, reinterpret_cast<HANDLE>(const_cast<char*>(row.name.data())));
+  ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(row)), FALSE);
+  switch (row.kind) {
     case ControlKind::GroupBox:
       ForwardNotificationsOf(window);
       break;
@@ -192,7 +192,7 @@ HWND ControlSet::CreateWindowFor(const ControlSpec& spec, HWND parent, int id) {
       LeaveDialogKeysToDialog(window);
       break;
     case ControlKind::LinkLabel:
-      StyleLinkLabel(*TLinkLabel::Of(window), spec.flags);
+      StyleLinkLabel(*TLinkLabel::Of(window), row.flags);
       break;
     default:
       break;
@@ -200,19 +200,19 @@ HWND ControlSet::CreateWindowFor(const ControlSpec& spec, HWND parent, int id) {
   if (isCombo) {
     // The closed box keeps the layout's height: the selection field is the
     // item height plus the frame.
-    ::SendMessageW(window, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), spec.rect.height - 6);
+    ::SendMessageW(window, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), row.rect.height - 6);
   }
-  if (spec.flags & kAccelUnbound) LeaveAcceleratorUnbound(window);
-  if (spec.flags & kChecked) ::SendMessageW(window, BM_SETCHECK, BST_CHECKED, 0);
-  ApplyOptionFace(spec, window);
+  if (row.flags & kAccelUnbound) LeaveAcceleratorUnbound(window);
+  if (row.flags & kChecked) ::SendMessageW(window, BM_SETCHECK, BST_CHECKED, 0);
+  ApplyOptionFace(row, window);
   return window;
 }
 
-HFONT ControlSet::FontFor(const ControlSpec& spec) const {
-  if (spec.flags & kFixedFont) return fixedFont_.get();
-  if (spec.flags & kTitleFont) return titleFont_.get();
-  if (spec.flags & kLinkFont) return linkFont_.get();
-  if (spec.flags & kBold) return boldFont_.get();
+HFONT ControlSet::FontFor(const ControlSpec& row) const {
+  if (row.flags & kFixedFont) return fixedFont_.get();
+  if (row.flags & kTitleFont) return titleFont_.get();
+  if (row.flags & kLinkFont) return linkFont_.get();
+  if (row.flags & kBold) return boldFont_.get();
   return normalFont_.get();
 }
 
@@ -231,7 +231,7 @@ HWND ControlSet::Get(std::string_view name) const {
 std::string_view ControlSet::NameOf(int id) const {
   const int index = id - kFirstControlId;
   if (index < 0 || index >= static_cast<int>(entries_.size())) return {};
-  return entries_[static_cast<size_t>(index)].spec->name;
+  return entries_[static_cast<size_t>(index)].row->name;
 }
 
 int ControlSet::IdOf(std::string_view name) const {
@@ -259,48 +259,48 @@ const ControlSet::Entry* ControlSet::EntryOf(std::string_view name) const {
 }
 
 int ControlSet::SplitterGroupWidth(HWND splitter) const {
-  const ControlSpec* spec = FindControlSpec(static_cast<const char*>(::GetPropW(splitter, kControlNameProperty)));
-  return spec ? DockedWidth(spec->buddy) : 0;
+  const ControlSpec* row = FindControlSpec(static_cast<const char*>(::GetPropW(splitter, kControlNameProperty)));
+  return row ? DockedWidth(row->buddy) : 0;
 }
 
 void ControlSet::SplitterDragged(HWND splitter, int startWidth, int dx) {
-  const ControlSpec* spec = FindControlSpec(static_cast<const char*>(::GetPropW(splitter, kControlNameProperty)));
-  if (!spec) return;
-  const int requested = spec->dock == Dock::Left ? startWidth + dx : startWidth - dx;
+  const ControlSpec* row = FindControlSpec(static_cast<const char*>(::GetPropW(splitter, kControlNameProperty)));
+  if (!row) return;
+  const int requested = row->dock == Dock::Left ? startWidth + dx : startWidth - dx;
   int sideWidths = 0;
   for (const Entry& e : entries_)
-    if (e.spec->parent == spec->parent && (e.spec->dock == Dock::Left || e.spec->dock == Dock::Right))
+    if (e.row->parent == row->parent && (e.row->dock == Dock::Left || e.row->dock == Dock::Right))
       sideWidths += e.docked.width;
   RECT page;
   ::GetClientRect(::GetParent(splitter), &page);
   const SplitterLimits limits =
-      ComputeSplitterLimits(spec->minSize, page.right - page.left, sideWidths, DockedWidth(spec->buddy));
-  SetDockedWidth(spec->buddy, ClampSplitterWidth(requested, limits));
+      ComputeSplitterLimits(row->minSize, page.right - page.left, sideWidths, DockedWidth(row->buddy));
+  SetDockedWidth(row->buddy, ClampSplitterWidth(requested, limits));
   Arrange();
 }
 
 void ControlSet::Arrange() {
   ArrangeChildrenOf(kFormName, form_);
-  for (const Entry& e : entries_) ArrangeChildrenOf(e.spec->name, e.window);
+  for (const Entry& e : entries_) ArrangeChildrenOf(e.row->name, e.window);
 }
 
 void ControlSet::ArrangeChildrenOf(std::string_view parentName, HWND parent) {
   std::vector<Entry*> children;
   std::vector<DockItem> items;
   for (Entry& e : entries_) {
-    if (e.spec->parent != parentName || e.spec->dock == Dock::None) continue;
+    if (e.row->parent != parentName || e.row->dock == Dock::None) continue;
     children.push_back(&e);
-    items.push_back({e.spec->dock, e.docked});
+    items.push_back({e.row->dock, e.docked});
   }
   if (items.empty()) return;
   RECT client;
   ::GetClientRect(parent, &client);
-  const ControlSpec* parentSpec = FindControlSpec(parentName);
-  if (parentSpec && parentSpec->kind == ControlKind::PageControl) {
+  const ControlSpec* parentRow = FindControlSpec(parentName);
+  if (parentRow && parentRow->kind == ControlKind::PageControl) {
     ::SendMessageW(parent, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&client));
-  } else if (parentSpec && (parentSpec->flags & kLoweredBevel)) {
+  } else if (parentRow && (parentRow->flags & kLoweredBevel)) {
     ::InflateRect(&client, -kBevelPanelInset, -kBevelPanelInset);
-  } else if (parentSpec && parentSpec->kind == ControlKind::GroupBox) {
+  } else if (parentRow && parentRow->kind == ControlKind::GroupBox) {
     // The frame and the caption line take this much of a group box.
     client.top += 15;
     ::InflateRect(&client, -2, 0);

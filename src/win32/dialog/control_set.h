@@ -44,15 +44,15 @@ class ControlSet : public SplitterHost {
 
  private:
   struct Entry {
-    const ControlSpec* spec;
+    const ControlSpec* row;
     HWND window;
     Rect docked;  // current size of a docked container
   };
-  HWND CreateWindowFor(const ControlSpec& spec, HWND parent, int id);
-  HFONT FontFor(const ControlSpec& spec) const;
+  HWND CreateWindowFor(const ControlSpec& row, HWND parent, int id);
+  HFONT FontFor(const ControlSpec& row) const;
   // Texts, items and states of option controls from the catalogue, the up-down
   // bindings and the hints (option_controls.cpp).
-  void ApplyOptionFace(const ControlSpec& spec, HWND window);
+  void ApplyOptionFace(const ControlSpec& row, HWND window);
   void BindUpDowns();
   void AddHints();
   void ArrangeChildrenOf(std::string_view parentName, HWND parent);

@@ -29,8 +29,8 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
 // The sheets of a page control, in the order of their tabs.
 std::vector<std::string> SheetsOf(std::string_view pageControl) {
   std::vector<std::string> sheets;
-  for (const ControlSpec& spec : DialogLayout())
-    if (spec.parent == pageControl && spec.kind == ControlKind::TabSheet) sheets.emplace_back(spec.name);
+  for (const ControlSpec& row : DialogLayout())
+    if (row.parent == pageControl && row.kind == ControlKind::TabSheet) sheets.emplace_back(row.name);
   return sheets;
 }
 
@@ -109,12 +109,12 @@ ScreenMetrics TFormStorage::Screen() const {
 }
 
 std::optional<PropertyRef> TFormStorage::FindProperty(std::string_view component, std::string_view property) const {
-  const ControlSpec* spec = FindControlSpec(component);
-  if (!spec || !controls_.Find(component)) return std::nullopt;
+  const ControlSpec* row = FindControlSpec(component);
+  if (!row || !controls_.Find(component)) return std::nullopt;
   const std::string name(component);
   if (EqualIgnoringCase(property, "Caption")) return PropertyRef{name, "Caption", PropertyKind::Text};
   if (EqualIgnoringCase(property, "Width")) return PropertyRef{name, "Width", PropertyKind::WholeNumber};
-  if (EqualIgnoringCase(property, "ActivePage") && spec->kind == ControlKind::PageControl)
+  if (EqualIgnoringCase(property, "ActivePage") && row->kind == ControlKind::PageControl)
     return PropertyRef{name, "ActivePage", PropertyKind::PageReference};
   return std::nullopt;
 }
@@ -128,8 +128,8 @@ std::string TFormStorage::PropertyText(const PropertyRef& ref) const {
       return WideToAnsi(text);
     }
     case PropertyKind::WholeNumber: {
-      const ControlSpec* spec = FindControlSpec(ref.component);
-      if (spec->dock == Dock::Left || spec->dock == Dock::Right)
+      const ControlSpec* row = FindControlSpec(ref.component);
+      if (row->dock == Dock::Left || row->dock == Dock::Right)
         return std::to_string(controls_.DockedWidth(ref.component));
       RECT r{};
       ::GetWindowRect(window, &r);
@@ -148,8 +148,8 @@ std::string TFormStorage::PropertyText(const PropertyRef& ref) const {
 void TFormStorage::SetWholeNumber(const PropertyRef& ref, int value) {
   // A negative width would turn the docking of the neighbours inside out.
   const int width = std::max(0, value);
-  const ControlSpec* spec = FindControlSpec(ref.component);
-  if (spec->dock == Dock::Left || spec->dock == Dock::Right) {
+  const ControlSpec* row = FindControlSpec(ref.component);
+  if (row->dock == Dock::Left || row->dock == Dock::Right) {
     controls_.SetDockedWidth(ref.component, width);
     controls_.Arrange();
     return;

@@ -12,10 +12,10 @@
 
 namespace markwash::win32 {
 
-void ControlSet::ApplyOptionFace(const ControlSpec& spec, HWND window) {
-  const OptionFace* face = FindOptionFace(spec.name);
+void ControlSet::ApplyOptionFace(const ControlSpec& row, HWND window) {
+  const OptionFace* face = FindOptionFace(row.name);
   if (!face) return;
-  switch (spec.kind) {
+  switch (row.kind) {
     case ControlKind::CheckBox:
       ::SendMessageW(window, BM_SETCHECK, face->checked ? BST_CHECKED : BST_UNCHECKED, 0);
       break;
@@ -28,19 +28,19 @@ void ControlSet::ApplyOptionFace(const ControlSpec& spec, HWND window) {
     default:
       break;
   }
-  const std::string_view text = spec.kind == ControlKind::Edit || spec.kind == ControlKind::NumericEdit ||
-                                        spec.kind == ControlKind::EditableCombo
+  const std::string_view text = row.kind == ControlKind::Edit || row.kind == ControlKind::NumericEdit ||
+                                        row.kind == ControlKind::EditableCombo
                                     ? face->text
                                     : face->caption;
-  if (spec.caption.empty() && !text.empty()) ::SetWindowTextW(window, Utf8ToWide(text).c_str());
+  if (row.caption.empty() && !text.empty()) ::SetWindowTextW(window, Utf8ToWide(text).c_str());
   if (!face->enabled) ::EnableWindow(window, FALSE);
 }
 
 void ControlSet::BindUpDowns() {
   for (const Entry& e : entries_) {
-    if (e.spec->kind != ControlKind::UpDown) continue;
-    const OptionFace* face = FindOptionFace(e.spec->name);
-    HWND buddy = Get(e.spec->buddy);
+    if (e.row->kind != ControlKind::UpDown) continue;
+    const OptionFace* face = FindOptionFace(e.row->name);
+    HWND buddy = Get(e.row->buddy);
     BindNumberPair(e.window, buddy);
     if (face) {
       ::SendMessageW(e.window, UDM_SETRANGE32, face->min, face->max);
@@ -48,15 +48,15 @@ void ControlSet::BindUpDowns() {
     }
     // Binding moves the pair (the up-down onto the field's right part); the
     // layout has placed both already.
-    const ControlSpec& field = *FindControlSpec(e.spec->buddy);
+    const ControlSpec& field = *FindControlSpec(e.row->buddy);
     ::MoveWindow(buddy, field.rect.left, field.rect.top, field.rect.width, field.rect.height, FALSE);
-    ::MoveWindow(e.window, e.spec->rect.left, e.spec->rect.top, e.spec->rect.width, e.spec->rect.height, FALSE);
+    ::MoveWindow(e.window, e.row->rect.left, e.row->rect.top, e.row->rect.width, e.row->rect.height, FALSE);
   }
 }
 
 void ControlSet::AddHints() {
   for (const Entry& e : entries_) {
-    const OptionFace* face = FindOptionFace(e.spec->name);
+    const OptionFace* face = FindOptionFace(e.row->name);
     if (face && !face->hint.empty()) hints_.Add(e.window, Utf8ToWide(face->hint));
   }
 }
