@@ -10,7 +10,7 @@
 
 namespace {
 
-using markwash::ControlKind;
+using markwash::OptionKind;
 using rig::Dialog;
 
 constexpr int kOptionsPage = 0;
@@ -40,23 +40,23 @@ class OptionSets : public ::testing::Test {
   // Every option control as the factory settings have it.
   static void ExpectFactoryStates(Dialog& d) {
     for (const markwash::OptionEntry& entry : markwash::Catalogue()) {
-      if (!entry.factory || entry.kind == ControlKind::kLabel || entry.kind == ControlKind::kLinkLabel) continue;
+      if (!entry.factory || entry.kind == OptionKind::kLabel || entry.kind == OptionKind::kLinkLabel) continue;
       const std::string name(entry.name);
       SCOPED_TRACE(name);
       const markwash::ControlState& state = *entry.factory;
       switch (entry.kind) {
-        case ControlKind::kCheckBox:
+        case OptionKind::kCheckBox:
           EXPECT_EQ(state.checked, Checked(d, name));
           EXPECT_EQ(state.enabled, rig::IsEnabled(d.Get(name)));
           break;
-        case ControlKind::kDropDownList:
-        case ControlKind::kEditableCombo:
+        case OptionKind::kDropDownList:
+        case OptionKind::kEditableCombo:
           EXPECT_EQ(state.item, ::SendMessageW(d.Get(name), CB_GETCURSEL, 0, 0));
           EXPECT_EQ(Wide(state.text), d.Text(name));
           break;
-        case ControlKind::kTextEdit:
-        case ControlKind::kNumericField:
-        case ControlKind::kMemo:
+        case OptionKind::kTextEdit:
+        case OptionKind::kNumericField:
+        case OptionKind::kMemo:
           EXPECT_EQ(Wide(state.text), d.Text(name));
           EXPECT_EQ(state.enabled, rig::IsEnabled(d.Get(name)));
           break;

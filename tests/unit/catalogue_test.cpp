@@ -24,7 +24,7 @@ TEST(CatalogueTest, EveryCheckBoxHasOwnKeyAndReadingRule) {
   std::set<std::string_view> keys;
   int boxes = 0;
   for (const OptionEntry& entry : Catalogue()) {
-    if (entry.kind != ControlKind::kCheckBox) continue;
+    if (entry.kind != OptionKind::kCheckBox) continue;
     ++boxes;
     EXPECT_FALSE(entry.key.empty()) << entry.name;
     EXPECT_NE(entry.rule, ReadRule::kNone) << entry.name;

@@ -31,28 +31,28 @@ TEST_F(OptionReaderTest, EmptyScriptGivesTheFactorySettings) {
     const auto& state = State(entry.control);
     SCOPED_TRACE(std::string(entry.name));
     switch (entry.kind) {
-      case ControlKind::kCheckBox:
+      case OptionKind::kCheckBox:
         EXPECT_EQ(state.checked, factory.checked);
         EXPECT_EQ(state.enabled, factory.enabled);
         break;
-      case ControlKind::kDropDownList:
+      case OptionKind::kDropDownList:
         EXPECT_EQ(state.item, factory.item);
         break;
-      case ControlKind::kEditableCombo:
+      case OptionKind::kEditableCombo:
         EXPECT_EQ(state.item, factory.item);
         EXPECT_EQ(state.text, factory.text);
         break;
-      case ControlKind::kTextEdit:
+      case OptionKind::kTextEdit:
         EXPECT_EQ(state.text, factory.text);
         EXPECT_EQ(state.enabled, factory.enabled);
         break;
-      case ControlKind::kNumericField:
+      case OptionKind::kNumericField:
         EXPECT_EQ(state.text, factory.text);
         break;
-      case ControlKind::kUpDown:
+      case OptionKind::kUpDown:
         EXPECT_EQ(rig.view.Position(entry.control), factory.position);
         break;
-      case ControlKind::kMemo:
+      case OptionKind::kMemo:
         EXPECT_TRUE(rig.view.script().empty());
         break;
       default:

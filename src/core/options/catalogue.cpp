@@ -144,7 +144,7 @@ ControlState Position(int position) {
   return state;
 }
 
-OptionEntry Control(C control, std::string_view name, ControlKind kind, std::string_view group,
+OptionEntry Control(C control, std::string_view name, OptionKind kind, std::string_view group,
                     std::string_view caption, std::string_view hint) {
   OptionEntry entry{};
   entry.control = control;
@@ -159,7 +159,7 @@ OptionEntry Control(C control, std::string_view name, ControlKind kind, std::str
 OptionEntry Box(C control, std::string_view name, std::string_view group, std::string_view caption,
                 std::string_view key, ReadRule rule, ControlState built, ControlState factory,
                 std::string_view hint = {}) {
-  OptionEntry entry = Control(control, name, ControlKind::kCheckBox, group, caption, hint);
+  OptionEntry entry = Control(control, name, OptionKind::kCheckBox, group, caption, hint);
   entry.key = key;
   entry.rule = rule;
   entry.built = built;
@@ -169,10 +169,10 @@ OptionEntry Box(C control, std::string_view name, std::string_view group, std::s
 
 OptionEntry Label(C control, std::string_view name, std::string_view group, std::string_view caption,
                   std::string_view hint = {}) {
-  return Control(control, name, ControlKind::kLabel, group, caption, hint);
+  return Control(control, name, OptionKind::kLabel, group, caption, hint);
 }
 
-OptionEntry Field(C control, std::string_view name, ControlKind kind, std::string_view group,
+OptionEntry Field(C control, std::string_view name, OptionKind kind, std::string_view group,
                   std::string_view key, ControlState built, ControlState factory,
                   std::string_view hint = {}) {
   OptionEntry entry = Control(control, name, kind, group, {}, hint);
@@ -184,13 +184,13 @@ OptionEntry Field(C control, std::string_view name, ControlKind kind, std::strin
 
 OptionEntry UpDown(C control, std::string_view name, std::string_view key, int max, int position,
                    std::string_view hint) {
-  OptionEntry entry = Field(control, name, ControlKind::kUpDown, kSource, key, Position(position),
+  OptionEntry entry = Field(control, name, OptionKind::kUpDown, kSource, key, Position(position),
                             Position(position), hint);
   entry.max = max;
   return entry;
 }
 
-OptionEntry List(C control, std::string_view name, ControlKind kind, std::string_view group,
+OptionEntry List(C control, std::string_view name, OptionKind kind, std::string_view group,
                  std::string_view key, std::vector<std::string_view> items,
                  std::vector<std::string_view> values, ControlState built, ControlState factory,
                  std::string_view hint = {}) {
@@ -212,7 +212,7 @@ std::vector<OptionEntry> BuildCatalogue() {
   OptionEntry wrap = Box(C::cbWrap, "cbWrap", kSource, "&Umbruch nach", "wrap", Special, on, on, kWrapHint);
   wrap.comment_key = "// wrap";
   table.push_back(wrap);
-  OptionEntry wrap_field = Field(C::eWrap, "eWrap", ControlKind::kNumericField, kSource, "wrap",
+  OptionEntry wrap_field = Field(C::eWrap, "eWrap", OptionKind::kNumericField, kSource, "wrap",
                                  Text("66"), Text("66"), kWrapWidthHint);
   wrap_field.comment_key = "// wrap";
   table.push_back(wrap_field);
@@ -229,9 +229,9 @@ std::vector<OptionEntry> BuildCatalogue() {
   table.push_back(Box(C::cbBreakBeforeBr, "cbBreakBeforeBr", kSource, "vor <br> &umbrechen", "break-before-br", Y, off, off));
 
   table.push_back(Label(C::Label1, "Label1", kSource, "&Einzug:", kIndentHint));
-  table.push_back(List(C::cbIndent, "cbIndent", ControlKind::kDropDownList, kSource, "indent",
+  table.push_back(List(C::cbIndent, "cbIndent", OptionKind::kDropDownList, kSource, "indent",
                        {"nein", "ja", "auto"}, {"no", "yes", "auto"}, Item(-1), Item(0, "nein"), kIndentHint));
-  table.push_back(Field(C::eIndentSpaces, "eIndentSpaces", ControlKind::kNumericField, kSource, "indent-spaces",
+  table.push_back(Field(C::eIndentSpaces, "eIndentSpaces", OptionKind::kNumericField, kSource, "indent-spaces",
                         Text("2"), Text("2"), kIndentSpacesHint));
   table.push_back(UpDown(C::udIndentSpaces, "udIndentSpaces", "indent-spaces", 32, 2, kIndentSpacesHint));
 
@@ -256,16 +256,16 @@ std::vector<OptionEntry> BuildCatalogue() {
   OptionEntry alt = Box(C::cbAltText, "cbAltText", kHtml, "&Alt-Text ergänzen:", "alt-text", Special, off, off, kAltTextHint);
   alt.comment_key = "// alt-text";
   table.push_back(alt);
-  OptionEntry alt_text = Field(C::eAltText, "eAltText", ControlKind::kTextEdit, kHtml, "alt-text",
+  OptionEntry alt_text = Field(C::eAltText, "eAltText", OptionKind::kTextEdit, kHtml, "alt-text",
                                Text("", false), Text("", false), kAltTextHint);
   alt_text.comment_key = "// alt-text";
   table.push_back(alt_text);
 
   table.push_back(Label(C::Label2, "Label2", kHtml, kNewTagsCaption));
-  table.push_back(Field(C::eNewBlocklevelTags, "eNewBlocklevelTags", ControlKind::kTextEdit, "tsNewBlocklevelTags", "new-blocklevel-tags", Text(""), Text("")));
-  table.push_back(Field(C::eNewInlineTags, "eNewInlineTags", ControlKind::kTextEdit, "tsNewInlineTags", "new-inline-tags", Text(""), Text("")));
-  table.push_back(Field(C::eNewEmptyTags, "eNewEmptyTags", ControlKind::kTextEdit, "tsNewEmptyTags", "new-empty-tags", Text(""), Text("")));
-  table.push_back(Field(C::eNewPreTags, "eNewPreTags", ControlKind::kTextEdit, "tsNewPreTags", "new-pre-tags", Text(""), Text("")));
+  table.push_back(Field(C::eNewBlocklevelTags, "eNewBlocklevelTags", OptionKind::kTextEdit, "tsNewBlocklevelTags", "new-blocklevel-tags", Text(""), Text("")));
+  table.push_back(Field(C::eNewInlineTags, "eNewInlineTags", OptionKind::kTextEdit, "tsNewInlineTags", "new-inline-tags", Text(""), Text("")));
+  table.push_back(Field(C::eNewEmptyTags, "eNewEmptyTags", OptionKind::kTextEdit, "tsNewEmptyTags", "new-empty-tags", Text(""), Text("")));
+  table.push_back(Field(C::eNewPreTags, "eNewPreTags", OptionKind::kTextEdit, "tsNewPreTags", "new-pre-tags", Text(""), Text("")));
 
   table.push_back(Box(C::cbInputXML, "cbInputXML", kInput, "XML", "input-xml", Y, off, off));
   table.push_back(Box(C::cbAssumeXmlProcins, "cbAssumeXmlProcins", kInput, "XML-Processing Instructions (?>)", "assume-xml-procins", Special, off, off, kAssumeXmlProcinsHint));
@@ -276,23 +276,23 @@ std::vector<OptionEntry> BuildCatalogue() {
   table.push_back(Box(C::cbAddXmlPi, "cbAddXmlPi", kOutput, "XML Processing Instruction", "add-xml-pi", N, on, on, kAddXmlPiHint));
   table.push_back(Box(C::cbShowWarnings, "cbShowWarnings", kOutput, "Warnungen anzeigen", "show-warnings", N, on, on));
   table.push_back(Label(C::lDoctype, "lDoctype", kOutput, "DocType:"));
-  table.push_back(List(C::cbDocType, "cbDocType", ControlKind::kEditableCombo, kOutput, "doctype",
+  table.push_back(List(C::cbDocType, "cbDocType", OptionKind::kEditableCombo, kOutput, "doctype",
                        {"omit", "auto", "strict", "loose"}, {"omit", "auto", "strict", "loose"},
                        Item(-1), Item(1, "auto"), kDocTypeHint));
 
   table.push_back(Box(C::cbTidyMark, "cbTidyMark", kFormats, "\"Duftmarke\" hinterlassen", "tidy-mark", N, on, on, kTidyMarkHint));
   table.push_back(Label(C::lCharEncoding, "lCharEncoding", kFormats, "&Zeichenkodierung:"));
-  table.push_back(List(C::cbCharEncoding, "cbCharEncoding", ControlKind::kDropDownList, kFormats, "char-encoding",
+  table.push_back(List(C::cbCharEncoding, "cbCharEncoding", OptionKind::kDropDownList, kFormats, "char-encoding",
                        {"raw", "ascii", "latin1", "utf8", "iso2022"}, {"raw", "ascii", "latin1", "utf8", "iso2022"},
                        Item(-1), Item(1, "ascii")));
 
-  OptionEntry path = Control(C::lTidyPath, "lTidyPath", ControlKind::kLinkLabel, "Panel1", kTidyNotFoundText, kTidyPathHint);
+  OptionEntry path = Control(C::lTidyPath, "lTidyPath", OptionKind::kLinkLabel, "Panel1", kTidyNotFoundText, kTidyPathHint);
   path.key = "// Path to Tidy.exe";
   path.built = Text(kTidyNotFoundText);
   table.push_back(path);
   table.push_back(Label(C::Label5, "Label5", "tsCfg",
                         "Über dieses Config-Script können vom Plugin nicht unterstützte Einstellungen ergänzt werden."));
-  OptionEntry script = Control(C::mCfg, "mCfg", ControlKind::kMemo, "tsCfg", {}, {});
+  OptionEntry script = Control(C::mCfg, "mCfg", OptionKind::kMemo, "tsCfg", {}, {});
   script.factory = Text("");
   table.push_back(script);
   return table;

@@ -26,7 +26,7 @@ enum class OptionControl {
   lTidyPath, Label5, mCfg,
 };
 
-enum class ControlKind {
+enum class OptionKind {
   kCheckBox,
   kDropDownList,   // fixed items, a selection index or none
   kEditableCombo,  // fixed items plus free text
@@ -58,7 +58,7 @@ struct ControlState {
 struct OptionEntry {
   OptionControl control;
   std::string_view name;
-  ControlKind kind;
+  OptionKind kind;
   std::string_view group;    // the parent container
   std::string_view caption;  // UTF-8, "&" marks the accelerator
   std::string_view hint;     // UTF-8, CR LF line breaks; empty: no hint

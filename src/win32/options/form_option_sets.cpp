@@ -50,7 +50,7 @@ void FormOptionSets::SaveAsDefault() { parts_->engine.bAsDefaultOptionsClick(); 
 
 void FormOptionSets::BoxClicked(std::string_view box) {
   for (const OptionEntry& entry : Catalogue()) {
-    if (entry.name == box && entry.kind == ControlKind::kCheckBox) parts_->engine.Click(entry.control);
+    if (entry.name == box && entry.kind == OptionKind::kCheckBox) parts_->engine.Click(entry.control);
   }
 }
 
