@@ -16,6 +16,10 @@ src=$(ls -d "$out"/src/tidy-html5-*/ | head -n1)
 cmake -S "$src" -B "$out/obj" -DCMAKE_TOOLCHAIN_FILE="$here/tools/mingw-i686.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIB=OFF -DSUPPORT_LOCALIZATIONS=OFF \
   -DCMAKE_EXE_LINKER_FLAGS="-static -static-libgcc" >/dev/null
-cmake --build "$out/obj" --target tidy -j"$(nproc)" >/dev/null
+# Tidy's own compiler warnings go to a log; it is shown only when the build fails.
+if ! cmake --build "$out/obj" --target tidy -j"$(nproc)" >"$out/build.log" 2>&1; then
+  cat "$out/build.log" >&2
+  exit 1
+fi
 cp "$(find "$out/obj" -maxdepth 2 -iname 'tidy.exe' | head -n1)" "$out/Tidy.exe"
 echo "built $out/Tidy.exe"
