@@ -34,7 +34,7 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 file(GLOB MARKWASH_RIG_SOURCES CONFIGURE_DEPENDS tests/e2e/rig/*.cpp)
 add_library(markwash_rig STATIC ${MARKWASH_RIG_SOURCES})
 target_include_directories(markwash_rig PUBLIC tests/e2e src)
-target_link_libraries(markwash_rig PUBLIC gtest user32 gdi32 kernel32 shell32 comctl32)
+target_link_libraries(markwash_rig PUBLIC markwash_win32 gtest user32 gdi32 kernel32 shell32 comctl32)
 
 file(GLOB MARKWASH_E2E_TESTS CONFIGURE_DEPENDS tests/e2e/*_test.cpp)
 foreach(test_source ${MARKWASH_E2E_TESTS})

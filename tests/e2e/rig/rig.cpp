@@ -14,26 +14,10 @@
 #include <utility>
 
 #include "rig/png_writer.h"
+#include "win32/common/text_encoding.h"
 
 namespace rig {
 namespace {
-
-std::wstring Convert(UINT codePage, const std::string& text) {
-  if (text.empty()) return {};
-  int n = ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(n), L'\0');
-  ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-  return wide;
-}
-
-std::string Convert(UINT codePage, const std::wstring& text) {
-  if (text.empty()) return {};
-  int n = ::WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                nullptr);
-  std::string bytes(static_cast<size_t>(n), '\0');
-  ::WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), bytes.data(), n, nullptr, nullptr);
-  return bytes;
-}
 
 void DeleteTree(const std::wstring& folder) {
   std::wstring from = folder;
@@ -152,10 +136,10 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD limitMs) {
   }
 }
 
-std::wstring Widen(const std::string& utf8) { return Convert(CP_UTF8, utf8); }
-std::string Narrow(const std::wstring& wide) { return Convert(CP_UTF8, wide); }
-std::string ToAnsi(const std::wstring& wide) { return Convert(CP_ACP, wide); }
-std::wstring FromAnsi(const std::string& ansi) { return Convert(CP_ACP, ansi); }
+std::wstring Widen(const std::string& utf8) { return markwash::win32::Utf8ToWide(utf8); }
+std::string Narrow(const std::wstring& wide) { return markwash::win32::WideToUtf8(wide); }
+std::string ToAnsi(const std::wstring& wide) { return markwash::win32::WideToAnsi(wide); }
+std::wstring FromAnsi(const std::string& ansi) { return markwash::win32::AnsiToWide(ansi); }
 
 std::wstring ProgramFolder() {
   wchar_t buffer[MAX_PATH];
