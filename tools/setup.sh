@@ -42,8 +42,6 @@ SRC
   fi
 fi
 
-
-
 # The Windows tests run with German conventions (decimal comma, code page 1252).
 if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf8$'; then
   $SUDO sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen
