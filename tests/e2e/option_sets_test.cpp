@@ -354,30 +354,14 @@ TEST_F(OptionSets, LoadingAnUnreadableFileShowsAnErrorAndChangesNothing) {
   ::CloseHandle(lock);
 }
 
-// A folder that not even root may write into: immutable to the Linux kernel
-// under the Wine drive, so that creating a file in it fails as in a
-// write-protected folder. Wine starts the Linux chattr directly; it reports
-// no exit code, so the effect is checked by trying to write.
-void SetImmutable(const std::wstring& folder, bool on) {
-  std::wstring unixPath = folder.substr(2);  // Z:\a\b\ -> /a/b/
-  for (wchar_t& c : unixPath)
-    if (c == L'\\') c = L'/';
-  std::wstring command = std::wstring(L"Z:\\usr\\bin\\chattr ") + (on ? L"+i " : L"-i ") + unixPath;
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-    return;
-  ::WaitForSingleObject(process.hProcess, 10000);
-  ::CloseHandle(process.hThread);
-  ::CloseHandle(process.hProcess);
-}
-
+// Creates a new file there and removes it again; an existing file does not
+// count, since it can be written in a folder that takes no new entries.
 bool CanCreateFileIn(const std::wstring& folder) {
   const std::wstring probe = folder + L"probe.tmp";
-  HANDLE file = ::CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  HANDLE file = ::CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   ::CloseHandle(file);
+  ::DeleteFileW(probe.c_str());
   return true;
 }
 
@@ -385,26 +369,27 @@ TEST_F(OptionSets, SavingIntoAFolderThatCannotBeWrittenShowsAnErrorAndChangesNot
   const std::wstring folder = rig::ProgramFolder() + L"work\\write-protected\\";
   Prepare("options-save-error");
   ::CreateDirectoryW(folder.substr(0, folder.size() - 1).c_str(), nullptr);
-  SetImmutable(folder, true);
-  if (!rig::WaitUntil([&] { return !CanCreateFileIn(folder); }, 5000))
-    GTEST_SKIP() << "cannot write-protect a folder here (needs chattr as root)";
   const std::wstring file = folder + L"optionen.cfg";
-  rig::RunDialog(plugin(), "x", [&](Dialog& d) {
-    d.Sync();
-    d.SelectPage("Pages", kConfigPage);
-    const std::wstring script = Script(d);
-    ChooseIn(d, "Button1", L"HTML-Tidy Optionen speichern", file);
-    ConfirmError(L"Cannot create file " + file);
-    d.Sync();
-    EXPECT_EQ(script, Script(d));
-    EXPECT_FALSE(rig::FileExists(file));
-    d.Click("Button4");
-    d.Sync();
-    EXPECT_EQ(rig::ToAnsi(script), rig::ReadFileBytes(DefaultFile())) << "still usable";
-    d.Click("bCancel");
-  });
-  SetImmutable(folder, false);
-  EXPECT_TRUE(rig::WaitUntil([&] { return CanCreateFileIn(folder); }, 5000));
+  {
+    // Not even root may create a file in an immutable folder.
+    rig::ImmutablePath writeProtected(folder.substr(0, folder.size() - 1));
+    ASSERT_FALSE(CanCreateFileIn(folder)) << "cannot write-protect a folder here (needs chattr as root)";
+    rig::RunDialog(plugin(), "x", [&](Dialog& d) {
+      d.Sync();
+      d.SelectPage("Pages", kConfigPage);
+      const std::wstring script = Script(d);
+      ChooseIn(d, "Button1", L"HTML-Tidy Optionen speichern", file);
+      ConfirmError(L"Cannot create file " + file);
+      d.Sync();
+      EXPECT_EQ(script, Script(d));
+      EXPECT_FALSE(rig::FileExists(file));
+      d.Click("Button4");
+      d.Sync();
+      EXPECT_EQ(rig::ToAnsi(script), rig::ReadFileBytes(DefaultFile())) << "still usable";
+      d.Click("bCancel");
+    });
+  }
+  EXPECT_TRUE(CanCreateFileIn(folder)) << "the folder is writable again";
 }
 
 }  // namespace

@@ -78,19 +78,18 @@ void DragSplitter(Dialog& d, const std::string& name, int dx) {
 // the machine, because Wine run by root writes read-only files regardless.
 class ReadOnlyFile {
  public:
-  explicit ReadOnlyFile(std::wstring path) : path_(std::move(path)) {
-    ::SetFileAttributesW(path_.c_str(), FILE_ATTRIBUTE_READONLY);
-    rig::RunUnixScript("[ \"$(id -u)\" -ne 0 ] || chattr +i '" + rig::UnixPath(path_) + "'");
-  }
-  ~ReadOnlyFile() {
-    rig::RunUnixScript("[ \"$(id -u)\" -ne 0 ] || chattr -i '" + rig::UnixPath(path_) + "'");
-    ::SetFileAttributesW(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
-  }
-  ReadOnlyFile(const ReadOnlyFile&) = delete;
-  ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+  explicit ReadOnlyFile(const std::wstring& path) : attribute_(path), mark_(path) {}
 
  private:
-  std::wstring path_;
+  struct ReadOnlyAttribute {
+    explicit ReadOnlyAttribute(const std::wstring& p) : path(p) {
+      ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    }
+    ~ReadOnlyAttribute() { ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL); }
+    std::wstring path;
+  };
+  ReadOnlyAttribute attribute_;  // set first, cleared last
+  rig::ImmutablePath mark_;
 };
 
 const std::string kCentred = "215,149,808,619";  // 593 by 470 on the 1024 by 768 screen

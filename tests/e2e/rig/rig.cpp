@@ -749,4 +749,12 @@ bool Dialog::SaveScreenshot(const std::wstring& path) const {
   return WritePng(path, width, height, rgb);
 }
 
+ImmutablePath::ImmutablePath(std::wstring path) : path_(std::move(path)) {
+  RunUnixScript("[ \"$(id -u)\" -ne 0 ] || chattr +i '" + UnixPath(path_) + "'");
+}
+
+ImmutablePath::~ImmutablePath() {
+  RunUnixScript("[ \"$(id -u)\" -ne 0 ] || chattr -i '" + UnixPath(path_) + "'");
+}
+
 }  // namespace rig

@@ -37,6 +37,20 @@ std::vector<std::wstring> ListFolder(const std::wstring& folder);
 int RunUnixScript(const std::string& script, std::string* output = nullptr, DWORD limitMs = 60000);
 // The Unix path of a path on Wine's drive Z: (the machine's root).
 std::string UnixPath(const std::wstring& windowsPath);
+
+// Makes a file or folder immutable for the machine while it lives (root
+// only: Wine run by root writes read-only files and folders regardless), and
+// always takes the mark away again, so the build tree stays removable.
+class ImmutablePath {
+ public:
+  explicit ImmutablePath(std::wstring path);
+  ~ImmutablePath();
+  ImmutablePath(const ImmutablePath&) = delete;
+  ImmutablePath& operator=(const ImmutablePath&) = delete;
+
+ private:
+  std::wstring path_;
+};
 // The repository's folder: the nearest folder above the program holding
 // tools\<name>.
 std::wstring RepositoryFolder(const std::wstring& toolName);
