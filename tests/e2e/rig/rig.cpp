@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <mutex>
 #include <utility>
@@ -35,70 +36,41 @@ void CreateFolders(const std::wstring& folder) {
     ::CreateDirectoryW(folder.substr(0, pos).c_str(), nullptr);
 }
 
-struct TopWindowQuery {
-  const std::wstring* title;
-  const wchar_t* className;
-  HWND found;
-};
+using WindowTest = std::function<bool(HWND)>;
+using WindowSearch = std::pair<const WindowTest*, HWND>;
 
-BOOL CALLBACK MatchTopWindow(HWND window, LPARAM param) {
-  auto* q = reinterpret_cast<TopWindowQuery*>(param);
-  DWORD pid = 0;
-  ::GetWindowThreadProcessId(window, &pid);
-  if (pid != ::GetCurrentProcessId() || !::IsWindowVisible(window)) return TRUE;
-  // Read without a message, so no thread waits on another for a title.
-  wchar_t title[256] = L"";
-  ::InternalGetWindowText(window, title, 256);
-  if (q->title && title != *q->title) return TRUE;
-  if (q->className && ClassName(window) != q->className) return TRUE;
-  q->found = window;
+BOOL CALLBACK StopAtMatch(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<WindowSearch*>(param);
+  if (!(*search->first)(window)) return TRUE;
+  search->second = window;
   return FALSE;
 }
 
-struct BoxQuery {
-  const std::wstring* part;
-  HWND found;
-};
+// The first top-level window (no parent) or child window that passes the test.
+HWND FirstWindow(HWND parent, const WindowTest& test) {
+  WindowSearch search{&test, nullptr};
+  if (parent)
+    ::EnumChildWindows(parent, StopAtMatch, reinterpret_cast<LPARAM>(&search));
+  else
+    ::EnumWindows(StopAtMatch, reinterpret_cast<LPARAM>(&search));
+  return search.second;
+}
 
-BOOL CALLBACK MatchMessageBox(HWND window, LPARAM param) {
-  auto* q = reinterpret_cast<BoxQuery*>(param);
+bool IsOwnVisibleWindow(HWND window) {
   DWORD pid = 0;
   ::GetWindowThreadProcessId(window, &pid);
-  if (pid != ::GetCurrentProcessId() || !::IsWindowVisible(window) || ClassName(window) != L"#32770") return TRUE;
-  HWND text = ::GetDlgItem(window, 0xFFFF);  // the message text of a message box
-  if (!text) return TRUE;
-  if (q->part && WindowText(text).find(*q->part) == std::wstring::npos) return TRUE;
-  q->found = window;
-  return FALSE;
+  return pid == ::GetCurrentProcessId() && ::IsWindowVisible(window);
 }
 
-struct NameQuery {
-  const std::string* name;
-  HWND found;
-};
+bool IsOwnDialogBox(HWND window) { return IsOwnVisibleWindow(window) && ClassName(window) == L"#32770"; }
 
-BOOL CALLBACK MatchName(HWND window, LPARAM param) {
-  auto* q = reinterpret_cast<NameQuery*>(param);
-  if (ControlName(window) == *q->name) {
-    q->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-struct CaptionQuery {
-  const std::wstring* caption;
-  const wchar_t* className;
-  HWND found;
-};
-
-BOOL CALLBACK MatchCaption(HWND window, LPARAM param) {
-  auto* q = reinterpret_cast<CaptionQuery*>(param);
-  if (WindowText(window) == *q->caption && (!q->className || ClassName(window) == q->className)) {
-    q->found = window;
-    return FALSE;
-  }
-  return TRUE;
+// A message box of this process whose text contains `part` (any, for null).
+HWND FindMessageBox(const std::wstring* part) {
+  return FirstWindow(nullptr, [part](HWND window) {
+    if (!IsOwnDialogBox(window)) return false;
+    HWND text = ::GetDlgItem(window, 0xFFFF);  // the message text of a message box
+    return text && (!part || WindowText(text).find(*part) != std::wstring::npos);
+  });
 }
 
 // A hidden window of the main thread: a message posted to it is handled only
@@ -277,25 +249,9 @@ HWND FileNameField(HWND dialog) {
   return field ? field : ::GetDlgItem(dialog, kNameEdit);
 }
 
-struct DialogQuery {
-  HWND found;
-};
-
-BOOL CALLBACK MatchPluginDialog(HWND window, LPARAM param) {
-  auto* q = reinterpret_cast<DialogQuery*>(param);
-  DWORD pid = 0;
-  ::GetWindowThreadProcessId(window, &pid);
-  if (pid != ::GetCurrentProcessId() || !::IsWindowVisible(window) || ClassName(window) != L"#32770") return TRUE;
-  if (!Dialog(window).Find("Pages")) return TRUE;
-  q->found = window;
-  return FALSE;
-}
-
 // The plug-in's dialog: the window that holds its page control.
 HWND FindPluginDialog() {
-  DialogQuery q{nullptr};
-  ::EnumWindows(MatchPluginDialog, reinterpret_cast<LPARAM>(&q));
-  return q.found;
+  return FirstWindow(nullptr, [](HWND window) { return IsOwnDialogBox(window) && Dialog(window).Find("Pages"); });
 }
 
 }  // namespace
@@ -366,9 +322,13 @@ StartResult RunDialog(const PluginFolder& plugin, const char* text, const std::f
 }
 
 HWND FindTopWindow(const std::wstring& title, const wchar_t* className) {
-  TopWindowQuery q{&title, className, nullptr};
-  ::EnumWindows(MatchTopWindow, reinterpret_cast<LPARAM>(&q));
-  return q.found;
+  return FirstWindow(nullptr, [&](HWND window) {
+    if (!IsOwnVisibleWindow(window)) return false;
+    // Read without a message, so no thread waits on another for a title.
+    wchar_t text[256] = L"";
+    ::InternalGetWindowText(window, text, 256);
+    return text == title && (!className || ClassName(window) == className);
+  });
 }
 
 HWND WaitForTopWindow(const std::wstring& title, const wchar_t* className, DWORD limitMs) {
@@ -377,43 +337,16 @@ HWND WaitForTopWindow(const std::wstring& title, const wchar_t* className, DWORD
   return found;
 }
 
-namespace {
-
-struct ChildQuery {
-  const wchar_t* className;
-  const wchar_t* text;
-  HWND found;
-};
-
-BOOL CALLBACK MatchChild(HWND window, LPARAM param) {
-  auto* q = reinterpret_cast<ChildQuery*>(param);
-  if (ClassName(window) != q->className) return TRUE;
-  if (q->text && WindowText(window) != q->text) return TRUE;
-  q->found = window;
-  return FALSE;
-}
-
-BOOL CALLBACK MatchFolderBrowser(HWND window, LPARAM param) {
-  DWORD pid = 0;
-  ::GetWindowThreadProcessId(window, &pid);
-  if (pid != ::GetCurrentProcessId() || !::IsWindowVisible(window) || ClassName(window) != L"#32770") return TRUE;
-  if (!FindChildWindow(window, L"SysTreeView32")) return TRUE;
-  *reinterpret_cast<HWND*>(param) = window;
-  return FALSE;
-}
-
-}  // namespace
-
 HWND FindChildWindow(HWND parent, const wchar_t* className, const wchar_t* text) {
-  ChildQuery q{className, text, nullptr};
-  ::EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&q));
-  return q.found;
+  return FirstWindow(parent, [&](HWND window) {
+    return ClassName(window) == className && (!text || WindowText(window) == text);
+  });
 }
 
 HWND FindFolderBrowser() {
-  HWND found = nullptr;
-  ::EnumWindows(MatchFolderBrowser, reinterpret_cast<LPARAM>(&found));
-  return found;
+  return FirstWindow(nullptr, [](HWND window) {
+    return IsOwnDialogBox(window) && FindChildWindow(window, L"SysTreeView32");
+  });
 }
 
 HWND WaitForFolderBrowser(DWORD limitMs) {
@@ -426,21 +359,13 @@ HWND WaitForFolderBrowser(DWORD limitMs) {
 HWND WaitForMessageBox(const std::wstring& part, DWORD limitMs) {
   HWND found = nullptr;
   WaitUntil(
-      [&] {
-        BoxQuery q{&part, nullptr};
-        ::EnumWindows(MatchMessageBox, reinterpret_cast<LPARAM>(&q));
-        return (found = q.found) != nullptr;
-      },
+      [&] { return (found = FindMessageBox(&part)) != nullptr; },
       limitMs);
   if (!found) ADD_FAILURE() << "no message box with the text \"" << Narrow(part) << "\" appeared";
   return found;
 }
 
-HWND OpenMessageBox() {
-  BoxQuery q{nullptr, nullptr};
-  ::EnumWindows(MatchMessageBox, reinterpret_cast<LPARAM>(&q));
-  return q.found;
-}
+HWND OpenMessageBox() { return FindMessageBox(nullptr); }
 
 std::wstring MessageBoxText(HWND box) { return WindowText(::GetDlgItem(box, 0xFFFF)); }
 
@@ -451,24 +376,8 @@ void AnswerMessageBox(HWND box, int buttonId) {
   if (button) ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
-namespace {
-
-BOOL CALLBACK MatchSideDialog(HWND window, LPARAM param) {
-  auto* found = reinterpret_cast<HWND*>(param);
-  DWORD pid = 0;
-  ::GetWindowThreadProcessId(window, &pid);
-  if (pid != ::GetCurrentProcessId() || !::IsWindowVisible(window) || ClassName(window) != L"#32770") return TRUE;
-  if (Dialog(window).Find("Pages")) return TRUE;
-  *found = window;
-  return FALSE;
-}
-
-}  // namespace
-
 HWND OpenSideDialog() {
-  HWND found = nullptr;
-  ::EnumWindows(MatchSideDialog, reinterpret_cast<LPARAM>(&found));
-  return found;
+  return FirstWindow(nullptr, [](HWND window) { return IsOwnDialogBox(window) && !Dialog(window).Find("Pages"); });
 }
 
 HWND WaitForFileDialog(const std::wstring& title, DWORD limitMs) {
@@ -530,20 +439,6 @@ RECT RectInParent(HWND window) {
 
 namespace {
 
-struct HintQuery {
-  HWND owner;
-  HWND found;
-};
-
-BOOL CALLBACK MatchHintWindow(HWND window, LPARAM param) {
-  auto* q = reinterpret_cast<HintQuery*>(param);
-  if (::GetWindow(window, GW_OWNER) == q->owner && ClassName(window) == TOOLTIPS_CLASSW) {
-    q->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 std::mutex g_commandsLock;
 std::vector<std::pair<int, int>> g_commands;
 HWND g_recorded = nullptr;
@@ -560,9 +455,9 @@ LRESULT CALLBACK RecordCommand(int code, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 HWND HintWindowOf(HWND dialog) {
-  HintQuery q{dialog, nullptr};
-  ::EnumWindows(MatchHintWindow, reinterpret_cast<LPARAM>(&q));
-  return q.found;
+  return FirstWindow(nullptr, [dialog](HWND window) {
+    return ::GetWindow(window, GW_OWNER) == dialog && ClassName(window) == TOOLTIPS_CLASSW;
+  });
 }
 
 std::wstring HintText(HWND dialog, HWND control) {
@@ -655,9 +550,7 @@ void PostMouse(HWND window, UINT message, int x, int y, WPARAM keys) {
 }
 
 HWND Dialog::Find(const std::string& name) const {
-  NameQuery q{&name, nullptr};
-  ::EnumChildWindows(window_, MatchName, reinterpret_cast<LPARAM>(&q));
-  return q.found;
+  return FirstWindow(window_, [&](HWND window) { return ControlName(window) == name; });
 }
 
 HWND Dialog::Get(const std::string& name) const {
@@ -667,9 +560,9 @@ HWND Dialog::Get(const std::string& name) const {
 }
 
 HWND Dialog::FindByCaption(const std::wstring& caption, const wchar_t* className) const {
-  CaptionQuery q{&caption, className, nullptr};
-  ::EnumChildWindows(window_, MatchCaption, reinterpret_cast<LPARAM>(&q));
-  return q.found;
+  return FirstWindow(window_, [&](HWND window) {
+    return WindowText(window) == caption && (!className || ClassName(window) == className);
+  });
 }
 
 void Dialog::Click(const std::string& name) const { ClickWindow(Get(name)); }
