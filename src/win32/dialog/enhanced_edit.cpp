@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/dialog/numeric_text.h"
+#include "win32/common/guarded_subclass.h"
 #include "win32/common/text_encoding.h"
 
 namespace markwash::win32 {
@@ -40,8 +41,6 @@ bool IsKey(const MSG* msg, WPARAM key) {
   return msg && (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) && msg->wParam == key;
 }
 
-LRESULT CALLBACK FieldProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-
 LRESULT HandleFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
   auto* state = reinterpret_cast<FieldState*>(data);
   switch (message) {
@@ -75,7 +74,7 @@ LRESULT HandleFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
       return result;
     }
     case WM_NCDESTROY:
-      ::RemoveWindowSubclass(window, FieldProc, kSubclassId);
+      ::RemoveWindowSubclass(window, GuardedSubclassProc<HandleFieldProc>, kSubclassId);
       delete state;
       break;
     default:
@@ -84,21 +83,13 @@ LRESULT HandleFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
   return ::DefSubclassProc(window, message, wParam, lParam);
 }
 
-// No exception may leave a window procedure: a failure there falls back to
-// the default handling.
-LRESULT CALLBACK FieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
-  try {
-    return HandleFieldProc(window, message, wParam, lParam, id, data);
-  } catch (...) {
-    return ::DefSubclassProc(window, message, wParam, lParam);
-  }
-}
 
 }  // namespace
 
 void MakeEnhancedEdit(HWND edit) {
   auto state = std::unique_ptr<FieldState>(new (std::nothrow) FieldState);
-  if (state && ::SetWindowSubclass(edit, FieldProc, kSubclassId, reinterpret_cast<DWORD_PTR>(state.get())))
+  if (state && ::SetWindowSubclass(edit, GuardedSubclassProc<HandleFieldProc>, kSubclassId,
+                                    reinterpret_cast<DWORD_PTR>(state.get())))
     state.release();
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/dialog/numeric_text.h"
+#include "win32/common/guarded_subclass.h"
 #include "win32/common/text_encoding.h"
 
 namespace markwash::win32 {
@@ -42,8 +43,6 @@ void ShowPosition(HWND upDown, HWND field) {
   ::SetWindowTextW(field, text.c_str());
 }
 
-LRESULT CALLBACK PairProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-
 LRESULT HandlePairProc(HWND upDown, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
   HWND field = reinterpret_cast<HWND>(data);
   switch (message) {
@@ -63,7 +62,7 @@ LRESULT HandlePairProc(HWND upDown, UINT message, WPARAM wParam, LPARAM lParam, 
       return position;
     }
     case WM_NCDESTROY:
-      ::RemoveWindowSubclass(upDown, PairProc, kSubclassId);
+      ::RemoveWindowSubclass(upDown, GuardedSubclassProc<HandlePairProc>, kSubclassId);
       break;
     default:
       break;
@@ -71,27 +70,18 @@ LRESULT HandlePairProc(HWND upDown, UINT message, WPARAM wParam, LPARAM lParam, 
   return ::DefSubclassProc(upDown, message, wParam, lParam);
 }
 
-// No exception may leave a window procedure: a failure there falls back to
-// the default handling.
-LRESULT CALLBACK PairProc(HWND upDown, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
-  try {
-    return HandlePairProc(upDown, message, wParam, lParam, id, data);
-  } catch (...) {
-    return ::DefSubclassProc(upDown, message, wParam, lParam);
-  }
-}
 
 }  // namespace
 
 void BindNumberPair(HWND upDown, HWND field) {
   ::SendMessageW(upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(field), 0);
-  ::SetWindowSubclass(upDown, PairProc, kSubclassId, reinterpret_cast<DWORD_PTR>(field));
+  ::SetWindowSubclass(upDown, GuardedSubclassProc<HandlePairProc>, kSubclassId, reinterpret_cast<DWORD_PTR>(field));
 }
 
 bool StepNumberPair(const NMUPDOWN& step) {
   HWND upDown = step.hdr.hwndFrom;
   DWORD_PTR data = 0;
-  if (!::GetWindowSubclass(upDown, PairProc, kSubclassId, &data)) return false;
+  if (!::GetWindowSubclass(upDown, GuardedSubclassProc<HandlePairProc>, kSubclassId, &data)) return false;
   HWND field = reinterpret_cast<HWND>(data);
   const int number = FieldNumber(upDown, field);
   const int from = number == INT_MIN ? StoredPosition(upDown) : number;
