@@ -70,7 +70,7 @@ struct RuleCase {
 
 class ReadRuleTest : public OptionReaderTest, public ::testing::WithParamInterface<RuleCase> {};
 
-TEST_P(ReadRuleTest, EveryBoxFollowsItsRuleWithExactValues) {
+TEST_P(ReadRuleTest, EveryBoxFollowsItsRule) {
   for (const OptionEntry& entry : Catalogue()) {
     if (entry.rule != ReadRule::kY && entry.rule != ReadRule::kN) continue;
     // Start each box from the opposite of the expected state.
@@ -82,9 +82,9 @@ TEST_P(ReadRuleTest, EveryBoxFollowsItsRuleWithExactValues) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, ReadRuleTest,
-                         ::testing::Values(RuleCase{"yes", true, true}, RuleCase{"Yes", false, true},
-                                           RuleCase{"true", false, true}, RuleCase{"0", false, true},
-                                           RuleCase{"no", false, false}, RuleCase{"No", false, true},
+                         ::testing::Values(RuleCase{"yes", true, true}, RuleCase{"Yes", true, true},
+                                           RuleCase{"true", true, true}, RuleCase{"0", false, false},
+                                           RuleCase{"no", false, false}, RuleCase{"No", false, false},
                                            RuleCase{"", false, true}, RuleCase{" yes\t", true, true}),
                          [](const auto& info) { return "Value" + std::to_string(info.index); });
 
@@ -168,7 +168,7 @@ TEST_F(OptionReaderTest, IndentAndIndentSpaces) {
     const char* value;
     int item;
   };
-  for (const Case& c : {Case{"yes", 1}, Case{"Yes", 0}, Case{"auto", 2}, Case{"no", 0}, Case{"", 0}}) {
+  for (const Case& c : {Case{"yes", 1}, Case{"Yes", 1}, Case{"auto", 2}, Case{"no", 0}, Case{"", 0}}) {
     Read({std::string("indent: ") + c.value});
     EXPECT_EQ(State(C::cbIndent).item, c.item) << c.value;
   }

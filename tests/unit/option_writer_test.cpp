@@ -167,9 +167,9 @@ TEST_F(OptionWriterTest, IndentWithoutSelectionLeavesItsLineAlone) {
   EXPECT_EQ(Value(Merge({"indent: auto"}), "indent"), "yes");
 }
 
-TEST_F(OptionWriterTest, EncodingWithoutSelectionRemovesItsLine) {
+TEST_F(OptionWriterTest, EncodingWithoutSelectionLeavesItsLineAlone) {
   rig.view.SetItemIndex(C::cbCharEncoding, -1);
-  EXPECT_FALSE(Has(Merge({"char-encoding: mac"}), "char-encoding"));
+  EXPECT_EQ(Value(Merge({"char-encoding: mac"}), "char-encoding"), "mac");
   rig.view.SetItemIndex(C::cbCharEncoding, 3);
   EXPECT_EQ(Value(Merge({}), "char-encoding"), "utf8");
 }

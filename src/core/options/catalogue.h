@@ -41,8 +41,8 @@ enum class OptionKind {
 // How a configuration value sets a check box.
 enum class ReadRule {
   kNone,     // not a check box read from a key of its own
-  kY,        // checked only when the value is exactly "yes"
-  kN,        // checked unless the value is exactly "no"
+  kY,        // checked only when Tidy reads the value as yes (tidy_values.h)
+  kN,        // checked unless Tidy reads the value as no
   kSpecial,  // the engine reads it by a rule of its own
 };
 

@@ -4,6 +4,7 @@
 #include "core/options/config_lines.h"
 #include "core/options/doctype_value.h"
 #include "core/options/option_engine.h"
+#include "core/options/tidy_values.h"
 #include "core/options/whole_number.h"
 #include "core/runner/search_list.h"
 
@@ -13,6 +14,9 @@ namespace {
 using C = OptionControl;
 
 constexpr int kDefaultIndentSpaces = 2;
+constexpr int kIndentNo = 0;
+constexpr int kIndentYes = 1;
+constexpr int kIndentAuto = 2;
 constexpr int kAutoDocType = 1;
 constexpr int kAsciiEncoding = 1;
 constexpr std::string_view kTidyFileName = "Tidy.exe";
@@ -42,9 +46,12 @@ int ItemOfValue(C list, std::string_view value) {
 
 }  // namespace
 
+// Rule N boxes stay checked unless Tidy reads "no"; rule Y boxes are checked
+// only when Tidy reads "yes".
 void OptionEngine::ReadBox(const TextLines& lines, OptionControl box) {
-  const std::string value = GetKeyValue(lines, Entry(box).key);
-  SetChecked(box, Entry(box).rule == ReadRule::kN ? value != "no" : value == "yes");
+  const TidyChoice choice = ReadTidyChoice(GetKeyValue(lines, Entry(box).key));
+  SetChecked(box, Entry(box).rule == ReadRule::kN ? choice != TidyChoice::kNo
+                                                  : choice == TidyChoice::kYes);
 }
 
 void OptionEngine::ReadTidyPath(const TextLines& lines) {
@@ -141,8 +148,11 @@ void OptionEngine::ReadOptions(const TextLines& lines) {
   ReadWrap(lines);
   for (const C box : kWrapBoxes) ReadBox(lines, box);
 
-  const int indent = ItemOfValue(C::cbIndent, GetKeyValue(lines, Entry(C::cbIndent).key));
-  view_.SetItemIndex(C::cbIndent, indent < 0 ? 0 : indent);
+  const TidyChoice indent = ReadTidyChoice(GetKeyValue(lines, Entry(C::cbIndent).key));
+  int indent_item = kIndentNo;
+  if (indent == TidyChoice::kYes) indent_item = kIndentYes;
+  if (indent == TidyChoice::kAuto) indent_item = kIndentAuto;
+  view_.SetItemIndex(C::cbIndent, indent_item);
   const std::string spaces = GetKeyValue(lines, Entry(C::udIndentSpaces).key);
   if (spaces.empty()) {
     view_.SetPosition(C::udIndentSpaces, kDefaultIndentSpaces);
@@ -155,9 +165,9 @@ void OptionEngine::ReadOptions(const TextLines& lines) {
   for (const C edit : kNewTagEdits) view_.SetText(edit, GetKeyValue(lines, Entry(edit).key));
 
   ReadBox(lines, C::cbInputXML);
-  const std::string procins = GetKeyValue(lines, Entry(C::cbAssumeXmlProcins).key);
+  const TidyChoice procins = ReadTidyChoice(GetKeyValue(lines, Entry(C::cbAssumeXmlProcins).key));
   SetChecked(C::cbAssumeXmlProcins,
-             procins == "yes" || (procins != "no" && view_.Checked(C::cbInputXML)));
+             procins == TidyChoice::kYes || (procins != TidyChoice::kNo && view_.Checked(C::cbInputXML)));
   for (const C box : kOutputBoxes) ReadBox(lines, box);
 
   ReadDocType(lines);

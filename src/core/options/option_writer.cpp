@@ -4,6 +4,7 @@
 #include "core/options/config_lines.h"
 #include "core/options/doctype_value.h"
 #include "core/options/option_engine.h"
+#include "core/options/tidy_values.h"
 
 namespace markwash {
 namespace {
@@ -43,11 +44,17 @@ void OptionEngine::WriteBox(TextLines& lines, OptionControl box) {
   SetOrDeleteKey(lines, Entry(box).key, view_.Checked(box) ? "yes" : "no");
 }
 
+// Tidy's own keywords stay bare: quoted, Tidy would take "html5" for the
+// name of a document type and write none.
 void OptionEngine::WriteDocType(TextLines& lines) {
   std::string value = SelectedValue(view_, C::cbDocType);
   if (value.empty()) {
     const std::string text = view_.Text(C::cbDocType);
-    value = text.empty() ? "auto" : QuoteDocType(text);
+    if (text.empty()) {
+      value = "auto";
+    } else {
+      value = IsTidyDocTypeKeyword(text) ? text : QuoteDocType(text);
+    }
   }
   SetOrDeleteKey(lines, Entry(C::cbDocType).key, value);
 }
@@ -96,7 +103,9 @@ void OptionEngine::WriteOptions(TextLines& lines) {
   for (const C box : kXmlBoxes) WriteBox(lines, box);
   WriteDocType(lines);
   WriteBox(lines, C::cbTidyMark);
-  SetOrDeleteKey(lines, Entry(C::cbCharEncoding).key, SelectedValue(view_, C::cbCharEncoding));
+  // An encoding the list does not show (read from the script) stays as typed.
+  const std::string encoding = SelectedValue(view_, C::cbCharEncoding);
+  if (!encoding.empty()) SetOrDeleteKey(lines, Entry(C::cbCharEncoding).key, encoding);
 }
 
 void OptionEngine::MergeScript() {
