@@ -106,5 +106,53 @@ TEST_F(ValuesAsTidyReadsTest, AnEncodingTheListDoesNotShowStaysAsTyped) {
   EXPECT_EQ(GetKeyValue(lines, "char-encoding"), "latin1");
 }
 
+// After "&Zurücksetzen" or "&Laden..." on "Config-Datei" has led the user to
+// Tidy and the user agreed to save the default option set, the posted click
+// stores the located path with the script as it stands on that page.
+class PostedDefaultSaveTest : public ValuesAsTidyReadsTest {
+ protected:
+  void SetUp() override {
+    rig.host.not_found_answer = true;
+    rig.host.save_default_answer = true;
+    rig.host.on_locate = [this] {
+      rig.host.AddFile(kTidy);
+      rig.view.SetTidyPath(kTidy, false);
+    };
+  }
+  std::string DefaultFile() { return rig.host.FileText(rig.engine.DefaultOptionFileName()); }
+  static constexpr const char* kTidy = "G:\\Tidy\\Tidy.exe";
+};
+
+TEST_F(PostedDefaultSaveTest, ResetOnTheConfigPageSavesThePath) {
+  rig.host.active_page = OptionPage::kConfig;
+  rig.engine.bResetOptionsClick();
+  ASSERT_EQ(rig.host.posted_default_clicks, 1);
+  rig.engine.bAsDefaultOptionsClick();
+  const TextLines script = {std::string("// Path to Tidy.exe: ") + kTidy};
+  EXPECT_EQ(DefaultFile(), JoinLines(script));
+  EXPECT_EQ(rig.view.script(), script) << "the page shows what was saved";
+
+  // A click of the user's own on that page saves the script as edited.
+  rig.view.script() = {"clean: yes"};
+  rig.engine.bAsDefaultOptionsClick();
+  EXPECT_EQ(DefaultFile(), "clean: yes\r\n");
+}
+
+TEST_F(PostedDefaultSaveTest, LoadOnTheConfigPageKeepsTheFilesLinesAndAddsThePath) {
+  rig.host.active_page = OptionPage::kConfig;
+  rig.host.AddFile("C:\\set.cfg", "vertical-space: yes\r\nwrap: 80\r\n");
+  rig.engine.LoadOptionSet("C:\\set.cfg");
+  rig.engine.bAsDefaultOptionsClick();
+  EXPECT_EQ(DefaultFile(), std::string("vertical-space: yes\r\nwrap: 80\r\n// Path to Tidy.exe: ") + kTidy + "\r\n");
+}
+
+TEST_F(PostedDefaultSaveTest, OnTheOptionsPageTheControlsAreMergedAsEver) {
+  rig.engine.bResetOptionsClick();
+  rig.engine.bAsDefaultOptionsClick();
+  const TextLines saved = SplitLines(DefaultFile());
+  EXPECT_EQ(GetKeyValue(saved, "// Path to Tidy.exe"), kTidy);
+  EXPECT_EQ(GetKeyValue(saved, "wrap"), "66");
+}
+
 }  // namespace
 }  // namespace markwash

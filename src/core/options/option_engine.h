@@ -44,7 +44,8 @@ class OptionEngine {
   void cbLogicalEmphasisClick();
   void cbDocTypeChange();
 
-  // Page synchronisation.
+  // Page synchronisation. Leaving "Config-Datei" reads the script; when that
+  // throws, the page must not be left, or its edits would be merged over.
   void PagesChanging(OptionPage leaving);
   void PagesChange(OptionPage arrived);
 
@@ -55,6 +56,10 @@ class OptionEngine {
   // Buttons; load and save take the name chosen in the file dialog.
   void bResetOptionsClick();
   void bAsDefaultOptionsClick();
+  // Posts a click on "&als Standard" after Tidy has been located. That click
+  // stores the located path on any page: on "Config-Datei" it joins the
+  // script as edited, which alone is saved there.
+  void PostAsDefaultSave();
 
   const std::string& DefaultOptionFileName() const { return default_option_file_; }
   int RememberedWrapWidth() const { return remembered_wrap_width_; }
@@ -71,6 +76,7 @@ class OptionEngine {
   void ReadDocType(const TextLines& lines);
   void ReadCharEncoding(const TextLines& lines);
   void WriteBox(TextLines& lines, OptionControl box);
+  void WriteTidyPath(TextLines& lines);
   void WriteDocType(TextLines& lines);
 
   OptionView& view_;
@@ -79,6 +85,7 @@ class OptionEngine {
   std::string default_option_file_;
   int remembered_wrap_width_ = 0;
   bool defaults_loaded_ = false;
+  bool as_default_posted_ = false;
 };
 
 }  // namespace markwash

@@ -81,7 +81,7 @@ void OptionEngine::ReadTidyPath(const TextLines& lines) {
   if (!host_.AskTidyNotFound()) return;
   host_.LocateTidy();
   if (host_.FileExists(view_.TidyPath()) && host_.AskSaveDefault()) {
-    host_.PostAsDefaultOptionsClick();
+    PostAsDefaultSave();
   }
 }
 

@@ -1,5 +1,7 @@
 // Whole option sets: the default set at the first showing, reset, save as
 // default, and keeping the script in step with the controls across pages.
+#include <utility>
+
 #include "core/common/paths.h"
 #include "core/options/option_engine.h"
 #include "core/options/option_texts.h"
@@ -39,6 +41,20 @@ void OptionEngine::bResetOptionsClick() {
   }
 }
 
-void OptionEngine::bAsDefaultOptionsClick() { SaveOptionSet(default_option_file_); }
+void OptionEngine::bAsDefaultOptionsClick() {
+  // The script on "Config-Datei" may hold edits the controls do not show yet,
+  // so only the path is merged into it.
+  if (std::exchange(as_default_posted_, false) && host_.ActivePage() == OptionPage::kConfig) {
+    TextLines lines = view_.ScriptLines();
+    WriteTidyPath(lines);
+    view_.SetScriptLines(lines);
+  }
+  SaveOptionSet(default_option_file_);
+}
+
+void OptionEngine::PostAsDefaultSave() {
+  as_default_posted_ = true;
+  host_.PostAsDefaultOptionsClick();
+}
 
 }  // namespace markwash

@@ -59,6 +59,12 @@ void OptionEngine::WriteDocType(TextLines& lines) {
   SetOrDeleteKey(lines, Entry(C::cbDocType).key, value);
 }
 
+// A path that names no file leaves an existing path line alone.
+void OptionEngine::WriteTidyPath(TextLines& lines) {
+  const std::string path = view_.TidyPath();
+  if (host_.FileExists(path)) SetOrDeleteKey(lines, Entry(C::lTidyPath).key, path);
+}
+
 void OptionEngine::WriteOptions(TextLines& lines) {
   WaitCursorScope busy(cursor_);
 
@@ -70,9 +76,7 @@ void OptionEngine::WriteOptions(TextLines& lines) {
     lines.insert(lines.begin(), top.begin(), top.end());
   }
 
-  // A path that names no file leaves an existing path line alone.
-  const std::string path = view_.TidyPath();
-  if (host_.FileExists(path)) SetOrDeleteKey(lines, Entry(C::lTidyPath).key, path);
+  WriteTidyPath(lines);
 
   WriteBox(lines, C::cbMarkup);
   SetOrDeleteKey(lines, Entry(C::udWrap).key, std::to_string(view_.Position(C::udWrap)));

@@ -47,6 +47,7 @@ void FormOptionSets::LoadOptions() {
 
 void FormOptionSets::ResetOptions() { parts_->engine.bResetOptionsClick(); }
 void FormOptionSets::SaveAsDefault() { parts_->engine.bAsDefaultOptionsClick(); }
+void FormOptionSets::PostAsDefaultSave() { parts_->engine.PostAsDefaultSave(); }
 
 void FormOptionSets::BoxClicked(std::string_view box) {
   for (const OptionEntry& entry : Catalogue()) {

@@ -30,6 +30,7 @@ class FormOptionSets {
   void LoadOptions();  // asks for a name, then loads
   void ResetOptions();
   void SaveAsDefault();
+  void PostAsDefaultSave();  // "&als Standard" after Tidy was located, posted
 
   // The rule of a check box after the user's click, by layout name.
   void BoxClicked(std::string_view box);

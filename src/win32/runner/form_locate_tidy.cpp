@@ -82,7 +82,7 @@ void TMarkwashForm::AskForTidyLocation() {
   if (FileExists(optionSets_->TidyPath()) &&
       AskUser(window_, kSaveDefaultQuestion, MB_YESNO | MB_ICONQUESTION) == IDYES) {
     // Saved by "&als Standard" once this handler has returned.
-    ::PostMessageW(Control("bAsDefaultOptions"), BM_CLICK, 0, 0);
+    optionSets_->PostAsDefaultSave();
   }
 }
 
