@@ -198,14 +198,16 @@ INT_PTR TMarkwashForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
   }
 }
 
-void TMarkwashForm::Dispatch(Handler handler) {
+bool TMarkwashForm::Dispatch(Handler handler) {
   try {
     (this->*handler)();
+    return true;
   } catch (const std::exception& e) {
     ShowError(e.what());
   } catch (...) {
     ShowError("Unknown error");
   }
+  return false;
 }
 
 void TMarkwashForm::ShowError(const std::string& text) {
@@ -258,8 +260,9 @@ void TMarkwashForm::OnNotify(const NMHDR& header) {
   }
   if (header.hwndFrom != controls_.Find("Pages")) return;
   if (header.code == TCN_SELCHANGING) {
-    Dispatch(&TMarkwashForm::PagesChanging);
-    ::SetWindowLongPtrW(window_, DWLP_MSGRESULT, FALSE);  // never prevents the change
+    // A script that cannot be read keeps its page, so that no edit made there is lost.
+    const bool mayLeave = Dispatch(&TMarkwashForm::PagesChanging);
+    ::SetWindowLongPtrW(window_, DWLP_MSGRESULT, mayLeave ? FALSE : TRUE);
   } else if (header.code == TCN_SELCHANGE) {
     controls_.ShowSelectedSheet("Pages");
     Dispatch(&TMarkwashForm::PagesChange);
@@ -269,7 +272,7 @@ void TMarkwashForm::OnNotify(const NMHDR& header) {
 void TMarkwashForm::ActivatePage(int index) {
   HWND pages = controls_.Get("Pages");
   const bool changing = ::SendMessageW(pages, TCM_GETCURSEL, 0, 0) != index;
-  if (changing) Dispatch(&TMarkwashForm::PagesChanging);
+  if (changing && !Dispatch(&TMarkwashForm::PagesChanging)) return;
   ::SendMessageW(pages, TCM_SETCURSEL, index, 0);
   controls_.ShowSelectedSheet("Pages");
   if (changing) Dispatch(&TMarkwashForm::PagesChange);

@@ -51,13 +51,15 @@ class TMarkwashForm {
   static constexpr UINT kDocTypePicked = WM_APP + 40;
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  void Dispatch(Handler handler);
+  // Runs the handler; an error is shown and gives false.
+  bool Dispatch(Handler handler);
   void ShowError(const std::string& text);
   void OnCommand(int id, int code);
   void OnNotify(const NMHDR& header);
   void WireEvents();
   void EndModal(int result) { modalResult_ = result; }
-  // A page switch from code runs the same change handlers as a click on a tab.
+  // A page switch from code runs the same change handlers as a click on a tab,
+  // and stays where it is when the page being left refuses.
   void ActivatePage(int index);
   void OnOptionCommand(std::string_view name, int code);
   // Runs the click handler wired to the control, if any, as a click would.
