@@ -82,6 +82,7 @@ TEST_F(ValuesAsTidyReadsTest, DocTypeKeywordsStayBareAndOtherTextIsQuoted) {
       {"user", "user", "user"},
       {"Strict", "strict", "strict"},  // an item of the list
       {"\"html5\"", "html5", "html5"},
+      {"\" html5 \"", " html5 ", "html5"},
       {"\"-//W3C//DTD HTML 4.01//EN\"", "-//W3C//DTD HTML 4.01//EN", "\"-//W3C//DTD HTML 4.01//EN\""},
       {"html", "html", "\"html\""},
   };

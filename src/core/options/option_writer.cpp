@@ -52,8 +52,10 @@ void OptionEngine::WriteDocType(TextLines& lines) {
     const std::string text = view_.Text(C::cbDocType);
     if (text.empty()) {
       value = "auto";
+    } else if (IsTidyDocTypeKeyword(text)) {
+      value = std::string(TrimValue(text));  // as it will read back
     } else {
-      value = IsTidyDocTypeKeyword(text) ? text : QuoteDocType(text);
+      value = QuoteDocType(text);
     }
   }
   SetOrDeleteKey(lines, Entry(C::cbDocType).key, value);
