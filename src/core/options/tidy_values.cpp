@@ -1,5 +1,7 @@
 #include "core/options/tidy_values.h"
 
+#include <initializer_list>
+
 #include "core/options/config_lines.h"
 
 namespace markwash {
