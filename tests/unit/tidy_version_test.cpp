@@ -14,7 +14,8 @@ TEST(TidyVersionTest, AnswersOfSeveralReleases) {
       {"HTML Tidy for Windows released on 4 August 2000\r\n", TidyKind::kUnknown, "", "Version unbekannt"},
       {"HTML Tidy for Linux/x86 released on 25 March 2009 version 4.9.3", TidyKind::kUnknown, "",
        "Version unbekannt"},
-      {"Tidy version beta, version 5", TidyKind::kHtml5, "5", "HTML Tidy 5"},
+      {"HTML Tidy para Windows vers\xC3\xA3o 5.6.0", TidyKind::kHtml5, "5.6.0", "HTML Tidy 5.6.0"},
+      {"HTML Tidy for Windows released on 25 March 2009", TidyKind::kUnknown, "", "Version unbekannt"},
       {"\x01\xff garbage version .5", TidyKind::kUnknown, "", "Version unbekannt"},
       {"", TidyKind::kUnknown, "", "Version unbekannt"},
   };

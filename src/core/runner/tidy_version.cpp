@@ -18,14 +18,16 @@ std::string_view DottedNumberAt(std::string_view text, size_t at) {
 }  // namespace
 
 TidyVersion ParseTidyVersion(std::string_view answer) {
-  constexpr std::string_view kWord = "version ";
-  for (size_t at = answer.find(kWord); at != std::string_view::npos; at = answer.find(kWord, at + 1)) {
-    const std::string_view number = DottedNumberAt(answer, at + kWord.size());
-    if (number.empty()) continue;
+  // The first dotted number standing as a word of its own: the words around
+  // it are translated in some builds ("version", "versão"), the number is not.
+  for (size_t at = 0; at < answer.size(); ++at) {
+    if (!IsDigit(answer[at]) || (at > 0 && answer[at - 1] != ' ')) continue;
+    const std::string_view number = DottedNumberAt(answer, at);
+    if (number.find('.') == std::string_view::npos) continue;
     // The major number alone decides; "10.1" is later than "5.8", not earlier.
     unsigned long major = 0;
     for (char c : number.substr(0, number.find('.'))) major = major < 100000 ? major * 10 + (c - '0') : major;
-    if (major >= 5) return {TidyKind::kHtml5, std::string(number)};
+    return major >= 5 ? TidyVersion{TidyKind::kHtml5, std::string(number)} : TidyVersion{};
   }
   return {};
 }
