@@ -21,6 +21,13 @@ target_link_libraries(Markwash PRIVATE -Wl,--whole-archive markwash_win32 -Wl,--
   markwash_core comctl32 comdlg32 shell32 shlwapi ole32 gdi32 user32 kernel32 winspool uuid)
 # No link time in the header: the same sources give the same DLL.
 target_link_options(Markwash PRIVATE ${MARKWASH_STATIC_RUNTIME} -Wl,--enable-stdcall-fixup -Wl,--no-insert-timestamp)
+# The debug information moves into Markwash.dll.debug beside the DLL (the
+# package ships it beside the zip), so the DLL that tests copy stays small.
+add_custom_command(TARGET Markwash POST_BUILD
+  COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:Markwash> $<TARGET_FILE:Markwash>.debug
+  COMMAND ${CMAKE_STRIP} --strip-debug $<TARGET_FILE:Markwash>
+  COMMAND ${CMAKE_OBJCOPY} --add-gnu-debuglink=$<TARGET_FILE:Markwash>.debug $<TARGET_FILE:Markwash>
+  VERBATIM)
 
 file(GLOB MARKWASH_HOST_SOURCES CONFIGURE_DEPENDS host/*.cpp)
 add_executable(markwash-host ${MARKWASH_HOST_SOURCES})

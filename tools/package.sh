@@ -25,9 +25,11 @@ export SOURCE_DATE_EPOCH=$(date -u -d "$version 12:00:00" +%s)
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 mkdir -p "$out"
-i686-w64-mingw32-objcopy --only-keep-debug "$dll" "$out/$name.dll.debug"
+# The build keeps the DLL's debug information in a file of its own.
+cp "$dll.debug" "$out/$name.dll.debug"
 i686-w64-mingw32-strip --strip-all -o "$stage/Markwash.dll" "$dll"
-i686-w64-mingw32-objcopy --add-gnu-debuglink="$out/$name.dll.debug" "$stage/Markwash.dll"
+i686-w64-mingw32-objcopy --remove-section=.gnu_debuglink --add-gnu-debuglink="$out/$name.dll.debug" \
+  "$stage/Markwash.dll"
 i686-w64-mingw32-strip --strip-all -o "$stage/Tidy.exe" "$tidy"
 # Texts for Windows: CR LF, and the German one in code page 1252.
 sed 's/$/\r/' "$licence" >"$stage/Tidy-Lizenz.txt"
