@@ -5,20 +5,29 @@ set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 set(MARKWASH_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX UNICODE _UNICODE _WIN32_WINNT=0x0600 WINVER=0x0600)
-target_compile_options(markwash_core PRIVATE -Wall -Wextra)
+# With debug information: the package strips it from the DLL and ships it beside.
+target_compile_options(markwash_core PRIVATE -Wall -Wextra -g)
 
 file(GLOB_RECURSE MARKWASH_WIN32_SOURCES CONFIGURE_DEPENDS src/win32/*.cpp)
 add_library(markwash_win32 STATIC ${MARKWASH_WIN32_SOURCES})
 target_link_libraries(markwash_win32 PUBLIC markwash_core
   comctl32 comdlg32 shell32 shlwapi ole32 gdi32 user32 kernel32 winspool uuid)
-target_compile_options(markwash_win32 PRIVATE -Wall -Wextra)
+target_compile_options(markwash_win32 PRIVATE -Wall -Wextra -g)
 
 add_library(Markwash SHARED src/win32/plugin/markwash.def src/win32/plugin/markwash.rc)
 set_target_properties(Markwash PROPERTIES PREFIX "" OUTPUT_NAME Markwash)
 # Whole archive: the exports and DllMain live in the static library.
 target_link_libraries(Markwash PRIVATE -Wl,--whole-archive markwash_win32 -Wl,--no-whole-archive
   markwash_core comctl32 comdlg32 shell32 shlwapi ole32 gdi32 user32 kernel32 winspool uuid)
-target_link_options(Markwash PRIVATE ${MARKWASH_STATIC_RUNTIME} -Wl,--enable-stdcall-fixup)
+# No link time in the header: the same sources give the same DLL.
+target_link_options(Markwash PRIVATE ${MARKWASH_STATIC_RUNTIME} -Wl,--enable-stdcall-fixup -Wl,--no-insert-timestamp)
+# The debug information moves into Markwash.dll.debug beside the DLL (the
+# package ships it beside the zip), so the DLL that tests copy stays small.
+add_custom_command(TARGET Markwash POST_BUILD
+  COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:Markwash> $<TARGET_FILE:Markwash>.debug
+  COMMAND ${CMAKE_STRIP} --strip-debug $<TARGET_FILE:Markwash>
+  COMMAND ${CMAKE_OBJCOPY} --add-gnu-debuglink=$<TARGET_FILE:Markwash>.debug $<TARGET_FILE:Markwash>
+  VERBATIM)
 
 file(GLOB MARKWASH_HOST_SOURCES CONFIGURE_DEPENDS host/*.cpp)
 add_executable(markwash-host ${MARKWASH_HOST_SOURCES})

@@ -11,6 +11,9 @@ echo "== Build (native core and tests, Windows DLL and test programs)"
 cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Release -DMARKWASH_WIN32=ON >/dev/null
 cmake --build build/native
 
+echo "== Package"
+bash tools/package.sh
+
 echo "== Unit and end-to-end tests"
 tools/with-display.sh ctest --test-dir build/native --output-on-failure -j2
 

@@ -14,7 +14,7 @@ packages=(
   wine wine32:i386 xvfb xauth
   dpkg-dev locales file
   cups printer-driver-cups-pdf cups-client poppler-utils libcups2:i386
-  fonts-wine
+  fonts-wine zip unzip
 )
 
 missing=()

@@ -150,21 +150,6 @@ TEST_F(TidyRunTest, RefusedDocumentComesBackUnchangedWithTheReason) {
   EXPECT_EQ("<title>T</title>\r\n<erfunden>x</erfunden>\r\n", result.text);
 }
 
-TEST_F(TidyRunTest, FactorySettingsShowWhatTidySaysAboutKeysItDoesNotKnow) {
-  rig::PluginFolder plugin("run-factory");
-  plugin.CopyTidyHere();
-  rig::RunDialog(plugin, "<title>T</title><p>x", [](Dialog& d) {
-    RunTidy(d);
-    const std::string messages = MemoText(d, "mErrors");
-    // Tidy 5 no longer knows some keys of the option set and says so on
-    // standard error, shown after its messages.
-    const size_t unknown = messages.find("unknown option: hide-endtags");
-    EXPECT_NE(std::string::npos, unknown) << messages;
-    EXPECT_LT(messages.find("Tidy found"), unknown) << messages;
-    d.Click("bCancel");
-  });
-}
-
 TEST_F(TidyRunTest, KeyTypedOnTheScriptPageWithABadValueIsReported) {
   rig::PluginFolder plugin("run-script-key");
   plugin.CopyTidyHere();

@@ -26,6 +26,7 @@ TEST(TidyCommandLineTest, ExactTextForEachPathShape) {
   for (const auto& c : cases) {
     EXPECT_EQ(BuildTidyCommandLine(c.tidy, c.config, c.messages, c.document), c.expected);
   }
+  EXPECT_EQ(BuildTidyVersionCommandLine("C:\\Program Files\\Tidy.exe"), "\"C:\\Program Files\\Tidy.exe\" -v");
 }
 
 }  // namespace

@@ -22,4 +22,6 @@ std::string BuildTidyCommandLine(std::string_view tidy_path, std::string_view co
          QuotedIfBlank(message_file) + " " + QuotedIfBlank(document_file);
 }
 
+std::string BuildTidyVersionCommandLine(std::string_view tidy_path) { return QuotedIfBlank(tidy_path) + " -v"; }
+
 }  // namespace markwash

@@ -11,4 +11,7 @@ namespace markwash {
 std::string BuildTidyCommandLine(std::string_view tidy_path, std::string_view config_file,
                                  std::string_view message_file, std::string_view document_file);
 
+// "<tidy> -v", the question which Tidy it is, with the same quoting.
+std::string BuildTidyVersionCommandLine(std::string_view tidy_path);
+
 }  // namespace markwash

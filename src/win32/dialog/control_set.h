@@ -35,6 +35,7 @@ class ControlSet : public SplitterHost {
   void ShowSelectedSheet(std::string_view pageControl);
   // Hands the dialog loop's messages to the hint window.
   void RelayToHints(const MSG& msg) { hints_.Relay(msg); }
+  HintWindow& Hints() { return hints_; }
 
   int SplitterGroupWidth(HWND splitter) const override;
   void SplitterDragged(HWND splitter, int startWidth, int dx) override;

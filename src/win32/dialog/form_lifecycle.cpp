@@ -25,6 +25,7 @@ void TMarkwashForm::FormCreate() {
   UniqueFont underlined(::CreateFontIndirectW(&font));
   path.SetHoverFont(underlined.get());
   path.SetHoverFontUsed(true);
+  controls_.Hints().SetLiveText(Control("lTidyPath"), [this] { return TidyPathHint(); });
   ::SetWindowTextW(Control("lAboutVersion"), Utf8ToWide(about::kVersionCaption).c_str());
 }
 

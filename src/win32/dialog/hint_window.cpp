@@ -92,6 +92,30 @@ void HintWindow::Add(HWND control, const std::wstring& text) {
   ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+void HintWindow::SetLiveText(HWND control, std::function<std::wstring()> text) {
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND;
+  tool.hwnd = form_;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  ::SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  tool.lpszText = LPSTR_TEXTCALLBACKW;
+  ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  liveTexts_.emplace_back(control, std::move(text));
+}
+
+bool HintWindow::AnswerTextRequest(const NMHDR& header) {
+  if (header.hwndFrom != tooltip_ || header.code != TTN_GETDISPINFOW) return false;
+  auto& info = const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(header));
+  for (const auto& [control, text] : liveTexts_) {
+    if (reinterpret_cast<UINT_PTR>(control) != info.hdr.idFrom) continue;
+    shownLiveText_ = text();
+    info.lpszText = shownLiveText_.data();
+    info.hinst = nullptr;
+  }
+  return true;
+}
+
 void HintWindow::FollowApplicationTimes() {
   const Application& app = TheApplication();
   if (app.hintHidePauseMs != hidePauseMs_) {

@@ -249,6 +249,7 @@ void TMarkwashForm::RunClickHandler(std::string_view name) {
 }
 
 void TMarkwashForm::OnNotify(const NMHDR& header) {
+  if (controls_.Hints().AnswerTextRequest(header)) return;
   if (header.code == UDN_DELTAPOS) {
     const bool taken = StepNumberPair(reinterpret_cast<const NMUPDOWN&>(header));
     ::SetWindowLongPtrW(window_, DWLP_MSGRESULT, taken);  // nonzero: the up-down does not step itself

@@ -102,6 +102,9 @@ class TMarkwashForm {
   void ShowRunMessages(const TextLines& messages);
   void ShowRunOutput();
   void ShowPendingRunOutput();  // on arriving at the output page
+  // Which Tidy the path label names (runner/form_tidy_version.cpp).
+  std::wstring TidyPathHint();
+  void ShowTidyInUse();  // on arriving at the about page
   void bPrintErrorsClick();
 
   // FormPlacement's own handlers of the show, close and destroy events.

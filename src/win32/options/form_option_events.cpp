@@ -10,6 +10,7 @@ void TMarkwashForm::PagesChanging() { optionSets_->PagesChanging(); }
 void TMarkwashForm::PagesChange() {
   optionSets_->PagesChange();
   ShowPendingRunOutput();
+  if (ActivePageName() == "TabSheet1") ShowTidyInUse();
 }
 
 void TMarkwashForm::bSaveOptionsClick() { optionSets_->SaveOptions(); }

@@ -12,6 +12,7 @@
 #include "win32/common/text_encoding.h"
 #include "win32/dialog/markwash_form.h"
 #include "win32/plugin/module.h"
+#include "win32/runner/run_configuration_file.h"
 #include "win32/runner/temp_file.h"
 #include "win32/runner/tidy_process.h"
 
@@ -52,6 +53,12 @@ bool SetMemoText(HWND memo, const std::wstring& text) {
          static_cast<size_t>(::GetWindowTextLengthW(memo)) == text.size();
 }
 
+// The plug-in's own notes about the run come before what Tidy said.
+TextLines WithNotes(const TextLines& notes, TextLines messages) {
+  messages.insert(messages.begin(), notes.begin(), notes.end());
+  return messages;
+}
+
 // The beep that ends every run, after the cursor is back.
 struct BeepWhenDone {
   ~BeepWhenDone() { ::MessageBeep(0); }
@@ -82,16 +89,17 @@ void TMarkwashForm::bRunTidyClick() {
   WaitCursorScope wait(waitCursor_);
   TempFile config("cfg");
   optionSets_->SaveOptionSet(config.name());
+  const TextLines notes = AdaptRunConfiguration(config.name(), optionSets_->TidyPath());
   TextLines messages;
   try {
     RunTidy(optionSets_->TidyPath(), config.name(), kTidyShowCommand, InputLines, OutputLines, messages,
             [this](unsigned seconds) { return AskStopTidy(seconds); });
   } catch (...) {
     // What Tidy said before it failed may explain the failure.
-    if (!messages.empty()) ShowRunMessages(messages);
+    if (!messages.empty()) ShowRunMessages(WithNotes(notes, std::move(messages)));
     throw;
   }
-  ShowRunMessages(messages);
+  ShowRunMessages(WithNotes(notes, std::move(messages)));
   // The output page shows nothing of an earlier run while it waits.
   SetMemoText(Control("mOutput"), L"");
   outputPending_ = true;
