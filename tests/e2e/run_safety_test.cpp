@@ -2,8 +2,9 @@
 // calls of one loaded library: the Tidy that was checked is the Tidy that
 // runs, output the editor cannot hold is not offered, a failed run offers
 // nothing, system errors name their file, temporary files never stay behind
-// silently, a Tidy that ended during the stop question keeps its result, and
-// only a call that ends with OK reports result kind 2.
+// silently, a Tidy that ended during the stop question keeps its result,
+// only a call that ends with OK reports result kind 2, and the host stand-in
+// prints the text only when asked.
 #include <windows.h>
 #include <tlhelp32.h>
 
@@ -206,6 +207,29 @@ TEST(RunSafety, OneLibraryAcrossCalls) {
   EXPECT_EQ(0, cancelled.kind);
   // The document left behind was deleted when the dialog closed.
   EXPECT_TRUE(rig::ListFolder(plugin.tempFolder()).empty());
+}
+
+// The host stand-in run headless on the document, as a person would start
+// it from a shell; what it printed.
+std::string RunHost(const rig::PluginFolder& plugin, const std::string& flags) {
+  rig::WriteFileBytes(plugin.Path(L"input.html"), "<p>h");
+  std::string printed;
+  EXPECT_EQ(0, rig::RunUnixScript("cd '" + rig::UnixPath(plugin.folder()) + "' && wine '" +
+                                      rig::UnixPath(rig::ProgramFolder() + L"markwash-host.exe") + "' --headless " +
+                                      flags + " Markwash.dll input.html output.html </dev/null 2>/dev/null",
+                                  &printed, 120000));
+  return printed;
+}
+
+TEST(RunSafety, HostStandInPrintsKindAndSizeAndTheTextOnlyOnRequest) {
+  rig::PluginFolder plugin("safety-host");
+  plugin.CopyProgramHere(L"fake_tidy_append.exe", L"Tidy.exe");
+  const std::string quiet = RunHost(plugin, "");
+  EXPECT_NE(npos, quiet.find("Ergebnisart: 2")) << quiet;
+  EXPECT_NE(npos, quiet.find("Bytes: 26")) << quiet;
+  EXPECT_EQ(npos, quiet.find("fake tidy")) << quiet;
+  EXPECT_EQ("<p>h\r\n<!-- fake tidy -->\r\n", rig::ReadFileBytes(plugin.Path(L"output.html")));
+  EXPECT_NE(npos, RunHost(plugin, "--print").find("<!-- fake tidy -->"));
 }
 
 TEST(RunSafety, LibraryInAFolderBeyondMaxPath) {
