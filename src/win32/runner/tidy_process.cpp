@@ -119,7 +119,8 @@ void RunTidy(const std::string& tidyPath, const std::string& configFile, int sho
   DWORD exitCode = 0;
   if (!::GetExitCodeProcess(tidy.process.get(), &exitCode)) RaiseLastSystemError();
   tidy = {};
-  // A half-written document is not offered; what Tidy said may explain.
+  // What Tidy said comes first: it may explain why its document is not
+  // offered (half-written after an abnormal end, or unfit for the host).
   messages = WhatTidySaid(messageFile.name(), stderrFile.name());
   if (!IsNormalTidyExit(exitCode)) throw Error(Utf8ToAnsi(AbnormalTidyExitText(exitCode)));
   const std::string rewritten = ReadWholeFile(document.name());
