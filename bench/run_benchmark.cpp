@@ -4,7 +4,11 @@
 // directly on the same document with the same configuration, and reports the
 // host process's peak memory against the document size. Each size runs in a
 // fresh process of its own, so that the peaks do not carry over.
+// Then, with a stand-in Tidy that writes 100, 200 and 300 MB of output for a
+// small document, it hands the output back and reports the host's peak
+// memory during "O&K" against the output size.
 //   run_benchmark.exe [Tidy.exe]      (default: MARKWASH_TIDY or ..\..\tidy\Tidy.exe)
+//   run_benchmark.exe --large <MB>    (one large-output case)
 #include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
@@ -232,10 +236,80 @@ int MeasureOne(int megabytes, bool messy, const std::wstring& tidy) {
   return plugin > 0 ? 0 : 1;
 }
 
+// The large-output case: a stand-in Tidy writes `megabytes` of output for a
+// small document; timed from the click on "O&K" until pluginStart returns,
+// with the host's memory (committed bytes) sampled during OK against the
+// output size.
+struct LargeRun {
+  HWND dialog = nullptr;
+  std::atomic<bool> okClicked{false}, returned{false};
+  std::atomic<SIZE_T> beforeOk{0}, peakDuringOk{0};
+  LARGE_INTEGER okAt{};
+};
+
+DWORD WINAPI DriveLarge(LPVOID param) {
+  auto* run = static_cast<LargeRun*>(param);
+  auto shown = [&] { return ::EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&run->dialog)), run->dialog != nullptr; };
+  if (!WaitFor(shown, 20)) return 1;
+  HWND ok = Control(run->dialog, "bOK");
+  ::PostMessageW(Control(run->dialog, "bRunTidy"), BM_CLICK, 0, 0);
+  if (!WaitFor([&] { return ::IsWindowEnabled(ok) != FALSE; }, 20)) return 1;
+  run->beforeOk = CurrentBytes();
+  run->okAt = Now();
+  run->okClicked = true;
+  ::PostMessageW(ok, BM_CLICK, 0, 0);
+  return 0;
+}
+
+DWORD WINAPI SampleMemory(LPVOID param) {
+  auto* run = static_cast<LargeRun*>(param);
+  while (!run->returned) {
+    if (run->okClicked && CurrentBytes() > run->peakDuringOk) run->peakDuringOk = CurrentBytes();
+    ::Sleep(1);
+  }
+  return 0;
+}
+
+int MeasureLarge(int megabytes) {
+  const std::wstring folder = ProgramFolder() + L"bench-large-" + std::to_wstring(megabytes) + L"\\";
+  const std::wstring temp = folder + L"temp\\";
+  ::CreateDirectoryW(folder.c_str(), nullptr);
+  ::CreateDirectoryW(temp.c_str(), nullptr);
+  ::SetEnvironmentVariableW(L"TMP", temp.c_str());
+  ::SetEnvironmentVariableW(L"TEMP", temp.c_str());
+  ::SetEnvironmentVariableW(L"MARKWASH_FAKE_OUTPUT_MB", std::to_wstring(megabytes).c_str());
+  ::CopyFileW((ProgramFolder() + L"Markwash.dll").c_str(), (folder + L"Markwash.dll").c_str(), FALSE);
+  ::CopyFileW((ProgramFolder() + L"fake_tidy_large.exe").c_str(), (folder + L"Tidy.exe").c_str(), FALSE);
+  HMODULE library = ::LoadLibraryW((folder + L"Markwash.dll").c_str());
+  if (!library) return 1;
+  auto start = reinterpret_cast<StartFn>(::GetProcAddress(library, "pluginStart"));
+  LargeRun run;
+  HANDLE driver = ::CreateThread(nullptr, 0, DriveLarge, &run, 0, nullptr);
+  HANDLE sampler = ::CreateThread(nullptr, 0, SampleMemory, &run, 0, nullptr);
+  const char* result = start("<p>klein</p>", 0, 0);
+  const double okSeconds = run.okClicked ? Seconds(run.okAt, Now()) : -1;
+  run.returned = true;
+  ::WaitForSingleObject(driver, INFINITE);
+  ::WaitForSingleObject(sampler, INFINITE);
+  ::CloseHandle(driver);
+  ::CloseHandle(sampler);
+  const double output = static_cast<double>(static_cast<size_t>(megabytes) << 20);
+  const size_t resultSize = result ? std::strlen(result) : 0;
+  std::printf("output %4d MB  handed back %s (%zu bytes)  OK to return %6.2f s  host before OK %7.1f MB"
+              "  peak during OK %7.1f MB (%4.2fx output)\n",
+              megabytes, resultSize >= output ? "yes" : "NO", resultSize, okSeconds,
+              static_cast<double>(run.beforeOk) / (1 << 20), static_cast<double>(run.peakDuringOk) / (1 << 20),
+              static_cast<double>(run.peakDuringOk) / output);
+  std::fflush(stdout);
+  ::FreeLibrary(library);
+  return resultSize >= output ? 0 : 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   std::wstring tidy;
+  if (argc > 2 && std::wstring(argv[1]) == L"--large") return MeasureLarge(std::atoi(ToAnsi(argv[2]).c_str()));
   if (argc > 4 && std::wstring(argv[1]) == L"--one") {
     return MeasureOne(std::atoi(ToAnsi(argv[2]).c_str()), std::wstring(argv[3]) == L"messy", argv[4]);
   }
@@ -248,13 +322,16 @@ int wmain(int argc, wchar_t** argv) {
   }
   std::printf("Whole plug-in run (click to results shown) against Tidy.exe alone, and host peak memory\n");
   std::fflush(stdout);
-  int status = 0;
+  std::vector<std::wstring> runs;
   for (const wchar_t* kind : {L"clean", L"messy"})
-  for (int megabytes : {1, 5, 20}) {
+    for (int megabytes : {1, 5, 20})
+      runs.push_back(L"--one " + std::to_wstring(megabytes) + L" " + kind + L" \"" + tidy + L"\"");
+  for (int megabytes : {100, 200, 300}) runs.push_back(L"--large " + std::to_wstring(megabytes));
+  int status = 0;
+  for (const std::wstring& arguments : runs) {
     wchar_t self[MAX_PATH];
     ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring command = L"\"" + std::wstring(self) + L"\" --one " + std::to_wstring(megabytes) + L" " + kind +
-                           L" \"" + tidy + L"\"";
+    std::wstring command = L"\"" + std::wstring(self) + L"\" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};

@@ -1,13 +1,16 @@
 // markwash-host.exe: does what the host editor does with the plug-in. It
 // loads Markwash.dll, asks the interface version, hands it the bytes of a
 // file (up to the first NUL), asks the result kind and, on kind 2, writes the
-// returned text to the output file. With --headless it drives the dialog
-// itself: it makes sure Tidy writes markup ("HTML &bearbeiten", off in the
-// factory settings, where Tidy only reports), starts Tidy, waits for the run
-// and accepts the result with OK.
+// returned text to the output file. It prints the result kind and the size
+// of the text in bytes, the text itself only with --print (a console takes
+// long for a large one). With --headless it drives the dialog itself: it
+// makes sure Tidy writes markup ("HTML &bearbeiten", off in the factory
+// settings, where Tidy only reports), starts Tidy, waits for the run and
+// accepts the result with OK.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -97,10 +100,19 @@ bool ReadFileBytes(const char* name, std::string& bytes) {
 
 int main(int argc, char** argv) {
   int arg = 1;
-  const bool headless = argc > 1 && std::string(argv[1]) == "--headless";
-  if (headless) ++arg;
+  bool headless = false, print = false;
+  for (; arg < argc && argv[arg][0] == '-' && argv[arg][1] == '-'; ++arg) {
+    const std::string flag = argv[arg];
+    if (flag == "--headless") {
+      headless = true;
+    } else if (flag == "--print") {
+      print = true;
+    } else {
+      break;
+    }
+  }
   if (argc - arg != 3) {
-    std::fprintf(stderr, "usage: markwash-host [--headless] Markwash.dll input.html output.html\n");
+    std::fprintf(stderr, "usage: markwash-host [--headless] [--print] Markwash.dll input.html output.html\n");
     return 2;
   }
   const char* dllName = argv[arg];
@@ -135,9 +147,11 @@ int main(int argc, char** argv) {
   }
   std::printf("Ergebnisart: %d\n", kind);
   if (kind == 2) {
+    const size_t size = std::strlen(result);
+    std::printf("Bytes: %zu\n", size);
+    if (print) std::fwrite(result, 1, size, stdout);
     std::ofstream out(outputName, std::ios::binary);
-    out << result;
-    std::printf("%s", result);
+    out.write(result, static_cast<std::streamsize>(size));
     if (!out) {
       std::fprintf(stderr, "markwash-host: cannot write %s\n", outputName);
       return 1;

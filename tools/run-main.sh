@@ -18,4 +18,4 @@ cp build/native/win32/bin/Markwash.dll build/native/win32/bin/markwash-host.exe 
 cp "$document" "$job/input.html"
 cd "$job"
 "$here/tools/with-display.sh" bash -c 'source "'"$here"'/tools/wine-env.sh" && markwash_wine_up &&
-  wine markwash-host.exe --headless Markwash.dll input.html output.html </dev/null'
+  wine markwash-host.exe --headless --print Markwash.dll input.html output.html </dev/null'

@@ -179,28 +179,6 @@ TEST_F(TidyRunTest, TidyThatCannotStartLeavesNoFilesAndTheDialogUsable) {
   });
 }
 
-TEST_F(TidyRunTest, CrashedTidyKeepsTheEarlierResult) {
-  rig::PluginFolder plugin("run-crash");
-  plugin.CopyProgramHere(L"fake_tidy_append.exe", L"Tidy.exe");
-  const auto result = rig::RunDialog(plugin, "<p>x", [&](Dialog& d) {
-    RunTidy(d);
-    ASSERT_TRUE(rig::IsEnabled(d.Get("bOK")));
-    // Tidy is replaced by one that crashes half-way.
-    ASSERT_TRUE(::CopyFileW((rig::ProgramFolder() + L"fake_tidy_crash.exe").c_str(),
-                            plugin.Path(L"Tidy.exe").c_str(), FALSE));
-    d.SelectPage("Pages", 0);
-    d.Click("bRunTidy");
-    HWND box = rig::WaitForMessageBox(L"(Exit-Code 0xC0000005)");
-    rig::AnswerMessageBox(box, IDOK);
-    d.Sync();
-    EXPECT_TRUE(TempIsEmpty(plugin));
-    EXPECT_TRUE(rig::IsEnabled(d.Get("bOK")));
-    EXPECT_EQ("<p>x\r\n<!-- fake tidy -->\r\n", OutputPage(d));
-    d.Click("bOK");
-  });
-  EXPECT_EQ("<p>x\r\n<!-- fake tidy -->\r\n", result.text);
-}
-
 TEST_F(TidyRunTest, HungTidyIsStoppedOnRequestAndTheDialogStaysUsable) {
   rig::PluginFolder plugin("run-hang");
   plugin.CopyProgramHere(L"fake_tidy_hang.exe", L"Tidy.exe");

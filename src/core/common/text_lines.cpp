@@ -1,5 +1,7 @@
 #include "core/common/text_lines.h"
 
+#include <algorithm>
+
 namespace markwash {
 
 TextLines SplitLines(std::string_view text) {
@@ -18,11 +20,24 @@ TextLines SplitLines(std::string_view text) {
   return lines;
 }
 
-std::string JoinLines(const TextLines& lines) {
+std::size_t JoinedSize(const TextLines& lines) {
   std::size_t size = 0;
   for (const auto& line : lines) size += line.size() + 2;
+  return size;
+}
+
+void JoinLinesInto(const TextLines& lines, char* block) {
+  for (const auto& line : lines) {
+    block = std::copy(line.begin(), line.end(), block);
+    *block++ = '\r';
+    *block++ = '\n';
+  }
+  *block = '\0';
+}
+
+std::string JoinLines(const TextLines& lines) {
   std::string text;
-  text.reserve(size);
+  text.reserve(JoinedSize(lines));
   for (const auto& line : lines) {
     text += line;
     text += "\r\n";

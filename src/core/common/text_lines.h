@@ -16,4 +16,10 @@ TextLines SplitLines(std::string_view text);
 // Joins with CR LF after every line, the last one included.
 std::string JoinLines(const TextLines& lines);
 
+// The size of the joined text, and the joined text written into a block of
+// at least JoinedSize + 1 bytes, NUL-terminated: the text handed to the host
+// is built in its own block at once, never held twice.
+std::size_t JoinedSize(const TextLines& lines);
+void JoinLinesInto(const TextLines& lines, char* block);
+
 }  // namespace markwash

@@ -62,7 +62,10 @@ void OptionEngine::ReadTidyPath(const TextLines& lines) {
   }
   // A path the label already knows outlives an option set that names none,
   // so that the stored dialog state does not lose it.
-  if (host_.FileExists(view_.TidyPath())) return;
+  if (host_.FileExists(view_.TidyPath())) {
+    view_.SetTidyPath(view_.TidyPath(), false);  // made a full path by the view
+    return;
+  }
 
   const LeadBytePredicate is_lead_byte = [this](unsigned char byte) {
     return host_.IsDbcsLeadByte(byte);

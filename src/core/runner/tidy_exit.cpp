@@ -14,7 +14,7 @@ std::string AbnormalTidyExitText(std::uint32_t exit_code) {
     std::snprintf(code, sizeof code, "%u", static_cast<unsigned>(exit_code));
   }
   return std::string("Tidy.exe wurde nicht normal beendet (Exit-Code ") + code +
-         ").\r\nSein Ergebnis wird nicht übernommen; die Ausgabe bleibt, wie sie war.";
+         ").\r\nSein Ergebnis wird nicht übernommen.";
 }
 
 std::string HungTidyQuestionText(unsigned seconds) {
@@ -23,7 +23,7 @@ std::string HungTidyQuestionText(unsigned seconds) {
 }
 
 std::string StoppedTidyText() {
-  return "Tidy.exe wurde beendet, weil es nicht zu Ende kam.\r\nDie Ausgabe bleibt, wie sie war.";
+  return "Tidy.exe wurde beendet, weil es nicht zu Ende kam.\r\nSein Ergebnis wird nicht übernommen.";
 }
 
 }  // namespace markwash

@@ -14,4 +14,14 @@ bool FileExists(const std::string& name) {
   return static_cast<bool>(find) && !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+std::string FullPathName(const std::string& name) {
+  if (name.empty()) return name;
+  // Asked for the size first: a full path may be longer than MAX_PATH.
+  const DWORD needed = ::GetFullPathNameA(name.c_str(), 0, nullptr, nullptr);
+  if (needed == 0) return name;
+  std::string buffer(needed, '\0');
+  const DWORD n = ::GetFullPathNameA(name.c_str(), needed, buffer.data(), nullptr);
+  return n > 0 && n < needed ? buffer.substr(0, n) : name;
+}
+
 }  // namespace markwash::win32

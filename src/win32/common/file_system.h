@@ -8,4 +8,8 @@ namespace markwash::win32 {
 // found that is not a folder.
 bool FileExists(const std::string& name);
 
+// The name as a full path (a relative name is taken from the current
+// directory); the name itself when the system cannot tell.
+std::string FullPathName(const std::string& name);
+
 }  // namespace markwash::win32

@@ -11,6 +11,7 @@
 #include "win32/dialog/form_placement.h"
 #include "win32/dialog/number_pair.h"
 #include "win32/plugin/module.h"
+#include "win32/plugin/plugin_state.h"
 
 namespace markwash::win32 {
 namespace {
@@ -22,6 +23,10 @@ struct alignas(4) EmptyDialogTemplate {
   WORD windowClass = 0;
   WCHAR title[16] = L"Markwash Plugin";
 };
+
+constexpr char kNoMemoryForResultText[] =
+    "Für die Übergabe des Ergebnisses an den Editor ist nicht genug Speicher frei.\r\n"
+    "Die Ausgabe bleibt angeboten; schließen Sie andere Programme oder Dokumente und versuchen Sie es erneut.";
 
 constexpr DWORD kFormStyle =
     WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
@@ -143,9 +148,15 @@ int TMarkwashForm::ShowModal() {
   return modalResult_;
 }
 
-std::string TMarkwashForm::ResultText() const {
-  std::string output = JoinLines(OutputLines);
-  return output.empty() ? JoinLines(InputLines) : output;
+// The block is made before the dialog closes: when memory is short, the
+// user is told and the output stays offered.
+void TMarkwashForm::bOKClick() {
+  handedBack_ = NewResultBlock(OutputLines.empty() ? InputLines : OutputLines);
+  if (!handedBack_) {
+    ShowError(Utf8ToAnsi(kNoMemoryForResultText));
+    return;
+  }
+  EndModal(kModalOk);
 }
 
 INT_PTR CALLBACK TMarkwashForm::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -34,8 +34,9 @@ class TMarkwashForm {
 
   void SetInputText(std::string_view text) { InputLines = SplitLines(text); }
   int ShowModal();
-  // The text handed back on OK: the output of the last run, else the input.
-  std::string ResultText() const;
+  // After OK: the block handed back to the host, the output of the last
+  // run, else the input.
+  const char* HandedBackText() const { return handedBack_; }
 
   HWND handle() const { return window_; }
   HWND Control(std::string_view name) const { return controls_.Get(name); }
@@ -70,7 +71,7 @@ class TMarkwashForm {
   // Event handlers.
   void FormCreate();
   void FormDestroy();
-  void bOKClick() { EndModal(kModalOk); }
+  void bOKClick();
   void bCancelClick() { EndModal(kModalCancel); }
   void FormResize();
   void PagesChanging();
@@ -123,6 +124,7 @@ class TMarkwashForm {
   std::unique_ptr<FormOptionSets> optionSets_;
   std::unique_ptr<TBrowseForFolderDialog> BrowseForFolderDialog1;
   bool tidyRunning_ = false;
+  const char* handedBack_ = nullptr;
   bool outputPending_ = false;  // OutputLines not yet shown on the output page
   std::unordered_map<std::string_view, Handler> clickHandlers_;
   HWND sender_ = nullptr;  // the control whose event is being handled

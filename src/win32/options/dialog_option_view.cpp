@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/common/error.h"
+#include "win32/common/file_system.h"
 #include "win32/common/text_encoding.h"
 #include "win32/common/unique_handle.h"
 #include "win32/dialog/link_label.h"
@@ -79,8 +80,11 @@ void DialogOptionView::SetPosition(OptionControl updown, int position) {
 std::string DialogOptionView::TidyPath() { return Text(OptionControl::lTidyPath); }
 
 // The not-found text is bold; under the mouse pointer the label shows its
-// font underlined, so the hover font follows the weight.
-void DialogOptionView::SetTidyPath(std::string_view text, bool bold) {
+// font underlined, so the hover font follows the weight. A path is kept in
+// full: a bare name found in the current directory would be looked up
+// elsewhere first when Tidy is started.
+void DialogOptionView::SetTidyPath(std::string_view path, bool bold) {
+  const std::string text = bold ? std::string(path) : FullPathName(std::string(path));
   UpdateScope scope(updating_);
   HWND window = Window(OptionControl::lTidyPath);
   const HFONT font = site_.labelFont(bold);

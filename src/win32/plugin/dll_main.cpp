@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include "win32/plugin/module.h"
-#include "win32/plugin/plugin_state.h"
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
   using namespace markwash::win32;
@@ -14,7 +13,6 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
       ::CoInitialize(nullptr);
       break;
     case DLL_PROCESS_DETACH:
-      ReleaseRetainedResult();
       // At process exit (reserved != null) the system cleans up; COM and the
       // window classes are only released on a real unload.
       if (reserved == nullptr) {

@@ -6,20 +6,24 @@
 #include "win32/dialog/markwash_form.h"
 #include "win32/plugin/export_boundary.h"
 #include "win32/plugin/plugin_state.h"
+#include "win32/runner/temp_file.h"
 
 namespace markwash::win32 {
 namespace {
 
+// Temporary files a run could not delete are tried again once the dialog
+// is gone, also when it ended with an error.
+struct RetryLeftoversAtEnd {
+  ~RetryLeftoversAtEnd() { RetryTempLeftovers(); }
+};
+
 const char* StartPlugin(const char* text) {
+  RetryLeftoversAtEnd retry;
   auto form = std::make_unique<TMarkwashForm>();
   form->SetInputText(text ? text : "");
-  if (form->ShowModal() == kModalOk) {
-    const char* result = RetainResult(form->ResultText());
-    SetResultKind(kResultText);
-    return result;
-  }
-  SetResultKind(kResultNothing);
-  return kEmptyResult;
+  if (form->ShowModal() != kModalOk) return kEmptyResult;
+  SetResultKind(kResultText);
+  return form->HandedBackText();
 }
 
 }  // namespace
@@ -33,6 +37,9 @@ int __stdcall pluginRueckgabetyp() { return markwash::win32::CurrentResultKind()
 
 const char* __stdcall pluginStart(const char* text, int /*reserved1*/, int /*reserved2*/) {
   using namespace markwash::win32;
+  // Only a call that ends with OK tells the host to take the text, never an
+  // earlier call's kind that a failed start left standing.
+  SetResultKind(kResultNothing);
   return StartAtBoundary([text] { return StartPlugin(text); });
 }
 

@@ -8,6 +8,8 @@
 namespace markwash::win32 {
 namespace {
 HINSTANCE g_instance = nullptr;
+// The longest path Windows knows (with the "\\?\" prefix).
+constexpr size_t kLongestPath = 32768;
 std::vector<std::wstring> g_classes;
 }  // namespace
 
@@ -29,12 +31,16 @@ void UnregisterLibraryClasses() {
 }
 
 std::string LibraryFileName() {
-  char buffer[MAX_PATH];
-  const DWORD n = ::GetModuleFileNameA(g_instance, buffer, MAX_PATH);
-  if (n == 0) RaiseLastSystemError();
-  // A cut-off name would put the option and placement files somewhere else.
-  if (n >= MAX_PATH) throw Error(SystemErrorText(ERROR_INSUFFICIENT_BUFFER));
-  return std::string(buffer, n);
+  // The path may be longer than MAX_PATH: the buffer grows until the name fits.
+  std::string buffer(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD n = ::GetModuleFileNameA(g_instance, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n == 0) RaiseLastSystemError();
+    if (n < buffer.size()) return buffer.substr(0, n);
+    // A cut-off name would put the option and placement files somewhere else.
+    if (buffer.size() >= kLongestPath) throw Error(SystemErrorText(ERROR_INSUFFICIENT_BUFFER));
+    buffer.resize(buffer.size() * 2);
+  }
 }
 
 std::wstring LoadResourceString(UINT id) {

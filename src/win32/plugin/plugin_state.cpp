@@ -1,27 +1,20 @@
 #include "win32/plugin/plugin_state.h"
 
-#include <cstring>
+#include <new>
 
 namespace markwash::win32 {
 namespace {
 ResultKind g_kind = kResultNothing;
-std::string* g_retained = nullptr;
 }  // namespace
 
 ResultKind CurrentResultKind() { return g_kind; }
 void SetResultKind(ResultKind kind) { g_kind = kind; }
 
-const char* RetainResult(const std::string& text) {
-  if (!g_retained) g_retained = new std::string;
-  *g_retained = text;
-  char* block = new char[text.size() + 1];
-  std::memcpy(block, text.c_str(), text.size() + 1);
+const char* NewResultBlock(const TextLines& lines) {
+  // A large document may not find room for its one copy; the caller says so.
+  char* block = new (std::nothrow) char[JoinedSize(lines) + 1];
+  if (block) JoinLinesInto(lines, block);
   return block;
-}
-
-void ReleaseRetainedResult() {
-  delete g_retained;
-  g_retained = nullptr;
 }
 
 }  // namespace markwash::win32

@@ -1,7 +1,7 @@
-// What the library keeps between calls: the result kind and the text of the
-// last accepted result.
+// What the library keeps between calls: the result kind, and the text handed
+// back to the host after OK.
 #pragma once
-#include <string>
+#include "core/common/text_lines.h"
 
 namespace markwash::win32 {
 
@@ -9,10 +9,11 @@ enum ResultKind : int { kResultNothing = 0, kResultText = 2 };
 
 ResultKind CurrentResultKind();
 void SetResultKind(ResultKind kind);
-// Retains the text and returns a new NUL-terminated copy of it that is never
-// released, so the host may use it for the rest of the process.
-const char* RetainResult(const std::string& text);
-void ReleaseRetainedResult();
+
+// A new NUL-terminated block holding the lines joined, which is never
+// released, so the host may use it for the rest of the process; it is the
+// only copy the library keeps of the result. Null when memory is short.
+const char* NewResultBlock(const TextLines& lines);
 
 // The constant empty text handed back when nothing is returned.
 inline constexpr char kEmptyResult[] = "";

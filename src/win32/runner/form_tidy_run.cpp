@@ -7,6 +7,7 @@
 // Tidy takes for the document, so the output page is filled when it is first
 // shown after a run: "O&K" need not wait for a page the user may never open.
 #include "core/common/error.h"
+#include "core/runner/run_outcome.h"
 #include "core/runner/tidy_exit.h"
 #include "win32/common/file_system.h"
 #include "win32/common/text_encoding.h"
@@ -80,31 +81,45 @@ class RunningFlag {
 
 void TMarkwashForm::bRunTidyClick() {
   if (tidyRunning_) return;
-  if (!FileExists(optionSets_->TidyPath())) {
+  // The program checked is the program run: a bare name would be looked up
+  // in the host's folder first.
+  const std::string tidy = FullPathName(optionSets_->TidyPath());
+  if (!FileExists(tidy)) {
     AskForTidyLocation();  // the run itself needs another click
     return;
   }
   RunningFlag running(tidyRunning_);
   BeepWhenDone beep;
   WaitCursorScope wait(waitCursor_);
-  TempFile config("cfg");
-  optionSets_->SaveOptionSet(config.name());
-  const TextLines notes = AdaptRunConfiguration(config.name(), optionSets_->TidyPath());
+  TextLines notes;
   TextLines messages;
+  std::string error;
+  bool keepEarlierOutput = false;
   try {
-    RunTidy(optionSets_->TidyPath(), config.name(), kTidyShowCommand, InputLines, OutputLines, messages,
+    TempFile config("cfg");
+    optionSets_->SaveOptionSet(config.name());
+    notes = AdaptRunConfiguration(config.name(), tidy);
+    RunTidy(tidy, config.name(), kTidyShowCommand, InputLines, OutputLines, messages,
             [this](unsigned seconds) { return AskStopTidy(seconds); });
-  } catch (...) {
-    // What Tidy said before it failed may explain the failure.
-    if (!messages.empty()) ShowRunMessages(WithNotes(notes, std::move(messages)));
-    throw;
+  } catch (const OutputNotOffered& e) {
+    error = e.what();
+    keepEarlierOutput = true;
+  } catch (const std::exception& e) {
+    error = e.what();
   }
+  if (!error.empty()) messages = MessagesOfFailedRun(std::move(messages), error);
+  for (const std::string& left : TakeNewTempLeftovers()) messages.push_back(Utf8ToAnsi(kTempFileLeftText) + left);
   ShowRunMessages(WithNotes(notes, std::move(messages)));
-  // The output page shows nothing of an earlier run while it waits.
-  SetMemoText(Control("mOutput"), L"");
-  outputPending_ = true;
-  mOutputChange();
+  if (error.empty() || !keepEarlierOutput) {
+    // What "O&K" returns is what the output page shows: nothing after a failure.
+    if (!error.empty()) OutputLines.clear();
+    // The output page shows nothing of an earlier run while it waits.
+    SetMemoText(Control("mOutput"), L"");
+    outputPending_ = !OutputLines.empty();
+    mOutputChange();
+  }
   ActivatePage(kMessagesPage);
+  if (!error.empty()) throw Error(error);
   HWND ok = Control("bOK");
   if (::IsWindowEnabled(ok)) ::SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(ok), TRUE);
 }

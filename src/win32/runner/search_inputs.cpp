@@ -8,12 +8,6 @@
 
 namespace markwash::win32 {
 
-std::string FullPathName(const std::string& name) {
-  char buffer[MAX_PATH];
-  const DWORD n = ::GetFullPathNameA(name.c_str(), MAX_PATH, buffer, nullptr);
-  return n > 0 && n < MAX_PATH ? std::string(buffer, n) : name;
-}
-
 std::string TidySearchList() {
   return BuildSearchList(LibraryFileName(), CurrentDirectory(), PathVariable(), IsAnsiLeadByte);
 }

@@ -8,8 +8,5 @@
 namespace markwash::win32 {
 
 std::string TidySearchList();
-// The name as a full path (a relative name is taken from the current
-// directory); the name itself when the system cannot tell.
-std::string FullPathName(const std::string& name);
 
 }  // namespace markwash::win32

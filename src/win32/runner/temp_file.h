@@ -1,7 +1,11 @@
 // Temporary files of a Tidy run, in the user's temporary folder. A TempFile
-// deletes its file when it goes out of scope, on every path.
+// deletes its file when it goes out of scope, on every path. Tidy, or a
+// program it started, may leave a file read-only or still open: the mark is
+// cleared and the delete tried again; a file still in use is kept in a list
+// of leftovers that is tried again when the dialog closes.
 #pragma once
 #include <string>
+#include <vector>
 
 namespace markwash::win32 {
 
@@ -20,5 +24,10 @@ class TempFile {
  private:
   std::string name_;
 };
+
+// The files left since the last call, each named once.
+std::vector<std::string> TakeNewTempLeftovers();
+// Tries every leftover again; what Windows still refuses stays on disk.
+void RetryTempLeftovers();
 
 }  // namespace markwash::win32

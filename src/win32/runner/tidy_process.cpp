@@ -4,6 +4,7 @@
 
 #include "core/common/error.h"
 #include "core/runner/command_line.h"
+#include "core/runner/run_outcome.h"
 #include "core/runner/tidy_exit.h"
 #include "win32/common/system_error.h"
 #include "win32/common/text_encoding.h"
@@ -28,7 +29,8 @@ struct StartedProcess {
   UniqueKernelHandle thread;
 };
 
-StartedProcess StartTidy(const std::string& commandLine, int showCommand, const std::string& stderrFile) {
+StartedProcess StartTidy(const std::string& tidyPath, const std::string& commandLine, int showCommand,
+                         const std::string& stderrFile) {
   // Tidy reads nothing from its console and writes its document and messages
   // to files; standard error goes to a file of its own for the messages page.
   UniqueKernelHandle nul = OpenInheritable("NUL", GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING);
@@ -44,7 +46,7 @@ StartedProcess StartTidy(const std::string& commandLine, int showCommand, const 
   std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
   mutableLine.push_back('\0');
   if (!::CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info))
-    RaiseLastSystemError();
+    RaiseLastSystemError(tidyPath);
   return {UniqueKernelHandle(info.hProcess), UniqueKernelHandle(info.hThread)};
 }
 
@@ -78,7 +80,9 @@ bool WaitForTidy(HANDLE process, const StopTidyQuestion& askStop) {
       DispatchPaintMessages();
     } else if (woke == WAIT_TIMEOUT) {
       if (::WaitForSingleObject(process, 0) == WAIT_OBJECT_0) break;
-      if (askStop && askStop((::GetTickCount() - start) / 1000)) return false;
+      // Tidy may have ended while the question was open: its result stands.
+      if (askStop && askStop((::GetTickCount() - start) / 1000))
+        return ::WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
       nextQuestion = (::GetTickCount() - start) + kHungTidyQuestionAfterMs;
     } else {
       RaiseLastSystemError();
@@ -88,9 +92,12 @@ bool WaitForTidy(HANDLE process, const StopTidyQuestion& askStop) {
   return true;
 }
 
-void AppendFileLines(const std::string& name, TextLines& lines) {
-  TextLines more = SplitLines(ReadWholeFile(name));
-  lines.insert(lines.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
+// Tidy's messages followed by what it wrote to standard error.
+TextLines WhatTidySaid(const std::string& messageFile, const std::string& stderrFile) {
+  TextLines said = SplitLines(ReadWholeFile(messageFile));
+  TextLines more = SplitLines(ReadWholeFile(stderrFile));
+  said.insert(said.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
+  return said;
 }
 
 }  // namespace
@@ -102,7 +109,7 @@ void RunTidy(const std::string& tidyPath, const std::string& configFile, int sho
   TempFile messageFile("Error");
   TempFile stderrFile("Std");
   const std::string commandLine = BuildTidyCommandLine(tidyPath, configFile, messageFile.name(), document.name());
-  StartedProcess tidy = StartTidy(commandLine, showCommand, stderrFile.name());
+  StartedProcess tidy = StartTidy(tidyPath, commandLine, showCommand, stderrFile.name());
   if (!WaitForTidy(tidy.process.get(), askStop)) {
     ::TerminateProcess(tidy.process.get(), 1);
     // Its files can only be deleted once it has really gone.
@@ -112,17 +119,13 @@ void RunTidy(const std::string& tidyPath, const std::string& configFile, int sho
   DWORD exitCode = 0;
   if (!::GetExitCodeProcess(tidy.process.get(), &exitCode)) RaiseLastSystemError();
   tidy = {};
-  if (!IsNormalTidyExit(exitCode)) {
-    // A half-written document is not offered; what Tidy said may explain.
-    TextLines said = SplitLines(ReadWholeFile(messageFile.name()));
-    AppendFileLines(stderrFile.name(), said);
-    messages = std::move(said);
-    throw Error(Utf8ToAnsi(AbnormalTidyExitText(exitCode)));
-  }
-  output = SplitLines(ReadWholeFile(document.name()));
-  TextLines said = SplitLines(ReadWholeFile(messageFile.name()));
-  AppendFileLines(stderrFile.name(), said);
-  messages = std::move(said);
+  // What Tidy said comes first: it may explain why its document is not
+  // offered (half-written after an abnormal end, or unfit for the host).
+  messages = WhatTidySaid(messageFile.name(), stderrFile.name());
+  if (!IsNormalTidyExit(exitCode)) throw Error(Utf8ToAnsi(AbnormalTidyExitText(exitCode)));
+  const std::string rewritten = ReadWholeFile(document.name());
+  if (HoldsNulByte(rewritten)) throw OutputNotOffered(Utf8ToAnsi(NulInOutputText()));
+  output = SplitLines(rewritten);
 }
 
 }  // namespace markwash::win32

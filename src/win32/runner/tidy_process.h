@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "core/common/error.h"
 #include "core/common/text_lines.h"
 
 namespace markwash::win32 {
@@ -19,12 +20,22 @@ inline constexpr DWORD kHungTidyQuestionAfterMs = 30000;
 // Asked with the seconds Tidy has run so far; true stops it.
 using StopTidyQuestion = std::function<bool(unsigned seconds)>;
 
+// Raised when Tidy ended normally but its document cannot be handed to the
+// host (it holds a NUL byte): the output offered before the run stays.
+class OutputNotOffered : public Error {
+ public:
+  using Error::Error;
+};
+
 // Runs "<tidy> -config <config> -modify -f <messages> <document>" on the input
 // lines. On a normal end (exit code 0, 1 or 2) `output` receives the rewritten
 // document and `messages` Tidy's messages followed by what it wrote to
-// standard error. A start that fails raises the system error; an abnormal end
-// or a stop raises an Error and leaves `output` unchanged (`messages` then
-// holds whatever Tidy reported). The temporary files are gone on every path.
+// standard error. A start that fails raises the system error naming the
+// program; an abnormal end or a stop raises an Error, output with a NUL byte
+// an OutputNotOffered; `output` is then unchanged and `messages` holds
+// whatever Tidy reported. A Tidy that ends while the stop question is open
+// keeps its result. The temporary files are gone on every path, or listed
+// as leftovers (temp_file.h).
 void RunTidy(const std::string& tidyPath, const std::string& configFile, int showCommand, const TextLines& input,
              TextLines& output, TextLines& messages, const StopTidyQuestion& askStop);
 
