@@ -114,6 +114,8 @@ int TMarkwashForm::ShowModal() {
   shown_ = true;
   modalResult_ = kModalNone;
   ::ShowWindow(window_, FormPlacement->ShowCommand());
+  // Showing need not resize either: the stored widths meet the shown size now.
+  controls_.Arrange();
   // Showing need not resize; the default option set comes now at the latest.
   Dispatch(&TMarkwashForm::FormResize);
   ::SetForegroundWindow(window_);
