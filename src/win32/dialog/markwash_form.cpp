@@ -132,6 +132,7 @@ int TMarkwashForm::ShowModal() {
       break;
     }
     controls_.RelayToHints(msg);
+    if (PageKeyDown(msg)) continue;
     if (!::IsDialogMessageW(window_, &msg)) {
       ::TranslateMessage(&msg);
       ::DispatchMessageW(&msg);
@@ -183,6 +184,8 @@ INT_PTR TMarkwashForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       info->ptMinTrackSize = {kFormWidth, kFormHeight};
       return TRUE;
     }
+    case WM_NEXTDLGCTL:
+      return NextControlRequested(wParam, lParam);
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return TRUE;
