@@ -320,8 +320,10 @@ void ControlSet::ArrangeChildrenOf(std::string_view parentName, HWND parent) {
     children[i]->docked = items[i].rect;
     const Rect& r = items[i].rect;
     if (batch)
+      // No copied bits: a moved container is painted afresh with its
+      // children, or scraps of its old place would stay on the screen.
       batch = ::DeferWindowPos(batch, children[i]->window, nullptr, r.left, r.top, r.width, r.height,
-                               SWP_NOZORDER | SWP_NOACTIVATE);
+                               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
   }
   if (batch) ::EndDeferWindowPos(batch);
 }

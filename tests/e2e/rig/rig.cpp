@@ -613,6 +613,11 @@ void Dialog::Sync() const {
 }
 
 bool Dialog::SaveScreenshot(const std::wstring& path) const {
+  // Whatever waits to be painted is painted first, on the dialog's thread;
+  // the thread hands its painting to the screen before it waits for the
+  // next message, so it is on the screen once that message is handled.
+  ::RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  Sync();
   RECT r;
   ::GetWindowRect(window_, &r);
   const int width = r.right - r.left, height = r.bottom - r.top;
