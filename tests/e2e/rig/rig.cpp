@@ -618,8 +618,10 @@ bool Dialog::SaveScreenshot(const std::wstring& path) const {
   // next message, so it is on the screen once that message is handled.
   ::RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   Sync();
-  RECT r;
-  ::GetWindowRect(window_, &r);
+  // Only what lies on the screen can be copied (a maximised window's frame lies beyond it).
+  RECT window, desktop{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)}, r;
+  ::GetWindowRect(window_, &window);
+  ::IntersectRect(&r, &window, &desktop);
   const int width = r.right - r.left, height = r.bottom - r.top;
   HDC screen = ::GetDC(nullptr);
   HDC memory = ::CreateCompatibleDC(screen);
