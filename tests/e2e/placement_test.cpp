@@ -173,12 +173,12 @@ TEST(Placement, DamagedOrHandWrittenValues) {
   const std::wstring ini = plugin.Path(L"Markwash.ini");
   rig::WriteFileBytes(ini, "[GUI]\r\ngFormats_Width=abc\r\npcNewTags_ActivePage=tsnewpretags\r\n");
   rig::RunDialog(plugin, "x", [](Dialog& d) {
-    EXPECT_EQ(Width(d.Get("gFormats")), 0);
+    EXPECT_EQ(Width(d.Get("gFormats")), 190);  // never narrower than its minimum
     EXPECT_EQ(d.ActivePage("pcNewTags"), 3);
     EXPECT_EQ(WindowRect(d.window()), kCentred);
     d.Click("bCancel");
   });
-  EXPECT_EQ(Value(ReadSection(ini), "gFormats_Width"), "0");
+  EXPECT_EQ(Value(ReadSection(ini), "gFormats_Width"), "190");
   EXPECT_EQ(Value(ReadSection(ini), "pcNewTags_ActivePage"), "tsNewPreTags");
 }
 

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "core/common/error.h"
 #include "core/dialog/splitter_limits.h"
 #include "win32/common/text_encoding.h"
@@ -135,7 +137,7 @@ void ControlSet::Create(HWND form) {
     HWND parent = row.parent == kFormName ? form : Get(row.parent);
     HWND window = CreateWindowFor(row, parent, kFirstControlId + static_cast<int>(i));
     byName_.emplace(row.name, entries_.size());
-    entries_.push_back({&row, window, row.rect});
+    entries_.push_back({&row, window, row.rect, row.rect.width});
   }
   BindUpDowns();
   AddHints();
@@ -245,7 +247,7 @@ int ControlSet::DockedWidth(std::string_view name) const {
 }
 
 void ControlSet::SetDockedWidth(std::string_view name, int width) {
-  if (Entry* e = EntryOf(name)) e->docked.width = width;
+  if (Entry* e = EntryOf(name)) e->docked.width = e->wantedWidth = width;
 }
 
 ControlSet::Entry* ControlSet::EntryOf(std::string_view name) {
@@ -268,9 +270,11 @@ void ControlSet::SplitterDragged(HWND splitter, int startWidth, int dx) {
   if (!row) return;
   const int requested = row->dock == Dock::Left ? startWidth + dx : startWidth - dx;
   int sideWidths = 0;
-  for (const Entry& e : entries_)
-    if (e.row->parent == row->parent && (e.row->dock == Dock::Left || e.row->dock == Dock::Right))
+  for (Entry& e : entries_)
+    if (e.row->parent == row->parent && (e.row->dock == Dock::Left || e.row->dock == Dock::Right)) {
       sideWidths += e.docked.width;
+      e.wantedWidth = e.docked.width;  // a drag starts from what the user sees
+    }
   RECT page;
   ::GetClientRect(::GetParent(splitter), &page);
   const SplitterLimits limits =
@@ -285,14 +289,10 @@ void ControlSet::Arrange() {
 }
 
 void ControlSet::ArrangeChildrenOf(std::string_view parentName, HWND parent) {
-  std::vector<Entry*> children;
-  std::vector<DockItem> items;
-  for (Entry& e : entries_) {
-    if (e.row->parent != parentName || e.row->dock == Dock::None) continue;
-    children.push_back(&e);
-    items.push_back({e.row->dock, e.docked});
-  }
-  if (items.empty()) return;
+  const bool hasDocked = std::any_of(entries_.begin(), entries_.end(), [&](const Entry& e) {
+    return e.row->parent == parentName && e.row->dock != Dock::None;
+  });
+  if (!hasDocked) return;
   RECT client;
   ::GetClientRect(parent, &client);
   const ControlSpec* parentRow = FindControlSpec(parentName);
@@ -306,14 +306,24 @@ void ControlSet::ArrangeChildrenOf(std::string_view parentName, HWND parent) {
     ::InflateRect(&client, -2, 0);
     client.bottom -= 2;
   }
+  FitSideGroupsOf(parentName, client.right - client.left);
+  std::vector<Entry*> children;
+  std::vector<DockItem> items;
+  for (Entry& e : entries_) {
+    if (e.row->parent != parentName || e.row->dock == Dock::None) continue;
+    children.push_back(&e);
+    items.push_back({e.row->dock, e.docked});
+  }
   ArrangeDocked({client.left, client.top, client.right - client.left, client.bottom - client.top}, items);
   HDWP batch = ::BeginDeferWindowPos(static_cast<int>(items.size()));
   for (size_t i = 0; i < items.size(); ++i) {
     children[i]->docked = items[i].rect;
     const Rect& r = items[i].rect;
     if (batch)
+      // No copied bits: a moved container is painted afresh with its
+      // children, or scraps of its old place would stay on the screen.
       batch = ::DeferWindowPos(batch, children[i]->window, nullptr, r.left, r.top, r.width, r.height,
-                               SWP_NOZORDER | SWP_NOACTIVATE);
+                               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
   }
   if (batch) ::EndDeferWindowPos(batch);
 }

@@ -26,8 +26,10 @@ class ControlSet : public SplitterHost {
   HWND Find(std::string_view name) const;  // nullptr for an unknown name
   std::string_view NameOf(int id) const;   // empty for an unknown id
   int IdOf(std::string_view name) const;
-  // Docked width of a left- or right-docked container (the splitters set it).
+  // Docked width of a left- or right-docked container as laid out.
   int DockedWidth(std::string_view name) const;
+  // The width asked for (by a splitter or a stored value); each layout fits
+  // the side groups of a page into it (see FitSideGroupsOf).
   void SetDockedWidth(std::string_view name, int width);
   // Lays out every container's docked children for the current window size.
   void Arrange();
@@ -48,6 +50,7 @@ class ControlSet : public SplitterHost {
     const ControlSpec* row;
     HWND window;
     Rect docked;  // current size of a docked container
+    int wantedWidth;  // a side group's width as asked for; `docked` holds what fits
   };
   HWND CreateWindowFor(const ControlSpec& row, HWND parent, int id);
   HFONT FontFor(const ControlSpec& row) const;
@@ -57,6 +60,10 @@ class ControlSet : public SplitterHost {
   void BindUpDowns();
   void AddHints();
   void ArrangeChildrenOf(std::string_view parentName, HWND parent);
+  // Gives the groups that splitters resize the widths that fit the page:
+  // wider than the page they would hide the middle group and the splitters
+  // for good (control_set_side_groups.cpp).
+  void FitSideGroupsOf(std::string_view parentName, int clientWidth);
   Entry* EntryOf(std::string_view name);
   const Entry* EntryOf(std::string_view name) const;
 

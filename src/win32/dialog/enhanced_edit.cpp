@@ -46,10 +46,12 @@ LRESULT HandleFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
   switch (message) {
     case WM_GETDLGCODE: {
       // Enter and Esc belong to the field, so the dialog neither presses its
-      // default button nor treats Esc as cancel.
+      // default button nor treats Esc as cancel. Tab belongs to the dialog:
+      // the multi-line edit underneath would keep it and trap the focus.
       LRESULT code = ::DefSubclassProc(window, message, wParam, lParam);
       const auto* msg = reinterpret_cast<const MSG*>(lParam);
       if (IsKey(msg, VK_RETURN) || IsKey(msg, VK_ESCAPE) || IsKey(msg, '\n')) code |= DLGC_WANTALLKEYS;
+      if (IsKey(msg, VK_TAB)) code &= ~static_cast<LRESULT>(DLGC_WANTALLKEYS | DLGC_WANTTAB);
       return code;
     }
     case WM_KEYDOWN:

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/dialog/form_storage.h"
+#include "core/dialog/opening_state.h"
 #include "win32/dialog/control_set.h"
 
 namespace markwash::win32 {
@@ -43,7 +44,7 @@ class TFormStorage : private StoredDialog {
  private:
   PlacementRecord Placement() const override;
   void ApplyPlacement(const PlacementRecord& record) override;
-  void SetWindowState(WindowState state) override { state_ = state; }
+  void SetWindowState(WindowState state) override { state_ = OpeningWindowState(state); }
   void Repaint() override { ::UpdateWindow(form_); }
   PositionWords Bounds() const override;
   ScreenMetrics Screen() const override;

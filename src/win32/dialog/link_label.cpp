@@ -19,7 +19,9 @@ std::wstring TextOf(HWND window) {
 
 void TLinkLabel::RegisterClass() {
   WNDCLASSEXW wc{};
-  wc.style = CS_HREDRAW | CS_VREDRAW;
+  // With double clicks announced, the second press of a double click is no
+  // new press, so a double click opens a link once, as a single click does.
+  wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
   wc.lpfnWndProc = WindowProc;
   wc.hCursor = nullptr;  // the label sets its own
   wc.lpszClassName = kLinkLabelClass;

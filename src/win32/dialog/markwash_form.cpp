@@ -119,6 +119,8 @@ int TMarkwashForm::ShowModal() {
   shown_ = true;
   modalResult_ = kModalNone;
   ::ShowWindow(window_, FormPlacement->ShowCommand());
+  // Showing need not resize either: the stored widths meet the shown size now.
+  controls_.Arrange();
   // Showing need not resize; the default option set comes now at the latest.
   Dispatch(&TMarkwashForm::FormResize);
   ::SetForegroundWindow(window_);
@@ -135,6 +137,7 @@ int TMarkwashForm::ShowModal() {
       break;
     }
     controls_.RelayToHints(msg);
+    if (PageKeyDown(msg)) continue;
     if (!::IsDialogMessageW(window_, &msg)) {
       ::TranslateMessage(&msg);
       ::DispatchMessageW(&msg);
@@ -192,6 +195,8 @@ INT_PTR TMarkwashForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       info->ptMinTrackSize = {kFormWidth, kFormHeight};
       return TRUE;
     }
+    case WM_NEXTDLGCTL:
+      return NextControlRequested(wParam, lParam);
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return TRUE;

@@ -66,6 +66,11 @@ class TMarkwashForm {
   // Runs the click handler wired to the control, if any, as a click would.
   void RunClickHandler(std::string_view name);
   std::string_view ActivePageName() const;
+  // Keyboard ways through the dialog (form_keyboard.cpp): the answer to a
+  // request for the next or previous control (false: leave it to the dialog
+  // manager), and the page keys, taken before the dialog manager sees them.
+  bool NextControlRequested(WPARAM wParam, LPARAM lParam);
+  bool PageKeyDown(const MSG& msg);
   OptionFormSite MakeOptionFormSite();
 
   // Event handlers.

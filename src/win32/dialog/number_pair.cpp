@@ -71,11 +71,31 @@ LRESULT HandlePairProc(HWND upDown, UINT message, WPARAM wParam, LPARAM lParam, 
 }
 
 
+// When the user leaves the field, it shows the number in effect: a typed
+// text that is no whole number within the range (33 for the indentation,
+// 40000 or -5 for the wrap width, abc) gives way to the last valid number,
+// which is what the option set reads. So what the user sees is what Tidy gets.
+LRESULT HandleFieldLeftProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+  if (message == WM_KILLFOCUS) {
+    const LRESULT result = ::DefSubclassProc(field, message, wParam, lParam);
+    HWND upDown = reinterpret_cast<HWND>(data);
+    const auto position = static_cast<int>(::SendMessageW(upDown, UDM_GETPOS32, 0, 0));
+    const std::wstring shown = AnsiToWide(FormatUpDownPosition(position, SystemConventions()));
+    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(field)) + 1, L'\0');
+    text.resize(static_cast<size_t>(::GetWindowTextW(field, text.data(), static_cast<int>(text.size()))));
+    if (text != shown) ::SetWindowTextW(field, shown.c_str());
+    return result;
+  }
+  if (message == WM_NCDESTROY) ::RemoveWindowSubclass(field, GuardedSubclassProc<HandleFieldLeftProc>, kSubclassId);
+  return ::DefSubclassProc(field, message, wParam, lParam);
+}
+
 }  // namespace
 
 void BindNumberPair(HWND upDown, HWND field) {
   ::SendMessageW(upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(field), 0);
   ::SetWindowSubclass(upDown, GuardedSubclassProc<HandlePairProc>, kSubclassId, reinterpret_cast<DWORD_PTR>(field));
+  ::SetWindowSubclass(field, GuardedSubclassProc<HandleFieldLeftProc>, kSubclassId, reinterpret_cast<DWORD_PTR>(upDown));
 }
 
 bool StepNumberPair(const NMUPDOWN& step) {

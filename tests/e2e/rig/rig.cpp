@@ -613,8 +613,15 @@ void Dialog::Sync() const {
 }
 
 bool Dialog::SaveScreenshot(const std::wstring& path) const {
-  RECT r;
-  ::GetWindowRect(window_, &r);
+  // Whatever waits to be painted is painted first, on the dialog's thread;
+  // the thread hands its painting to the screen before it waits for the
+  // next message, so it is on the screen once that message is handled.
+  ::RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  Sync();
+  // Only what lies on the screen can be copied (a maximised window's frame lies beyond it).
+  RECT window, desktop{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)}, r;
+  ::GetWindowRect(window_, &window);
+  ::IntersectRect(&r, &window, &desktop);
   const int width = r.right - r.left, height = r.bottom - r.top;
   HDC screen = ::GetDC(nullptr);
   HDC memory = ::CreateCompatibleDC(screen);

@@ -1,0 +1,45 @@
+// The side groups that splitters resize, fitted into their page at every
+// layout: a resize, a restore from maximised, the first showing with stored
+// widths.
+#include <algorithm>
+#include <climits>
+
+#include "core/dialog/side_groups.h"
+#include "win32/dialog/control_set.h"
+
+namespace markwash::win32 {
+
+void ControlSet::FitSideGroupsOf(std::string_view parentName, int clientWidth) {
+  Entry* left = nullptr;
+  Entry* right = nullptr;
+  int leftMinimum = 0, rightMinimum = 0, splitterWidths = 0;
+  // The middle group keeps what both splitters promise it while dragged.
+  int middleMinimum = INT_MAX;
+  for (const Entry& e : entries_) {
+    if (e.row->parent != parentName || e.row->kind != ControlKind::Splitter) continue;
+    splitterWidths += e.docked.width;
+    middleMinimum = std::min(middleMinimum, e.row->minSize);
+    if (e.row->dock == Dock::Left) {
+      left = EntryOf(e.row->buddy);
+      leftMinimum = e.row->minSize;
+    } else {
+      right = EntryOf(e.row->buddy);
+      rightMinimum = e.row->minSize;
+    }
+  }
+  if (!left || !right) return;
+  const SideWidths fitted = FitSideGroups(clientWidth - splitterWidths - middleMinimum,
+                                          {left->wantedWidth, leftMinimum}, {right->wantedWidth, rightMinimum});
+  left->docked.width = fitted.left;
+  right->docked.width = fitted.right;
+  // What the user sees is what the groups are: enlarging the window then
+  // widens the middle group only. While the dialog is still hidden (its
+  // stored state being restored at its normal size) the widths asked for
+  // stay, for a window that is shown maximised.
+  if (::IsWindowVisible(form_)) {
+    left->wantedWidth = fitted.left;
+    right->wantedWidth = fitted.right;
+  }
+}
+
+}  // namespace markwash::win32

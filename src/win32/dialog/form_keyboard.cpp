@@ -1,0 +1,47 @@
+// The dialog under the keyboard alone: Tab and the "&" letters of group
+// captions follow the dialog's own cycle, and the page keys switch pages
+// through the same handlers as a click on a tab.
+#include "win32/dialog/markwash_form.h"
+
+#include <commctrl.h>
+
+#include <exception>
+
+#include "win32/dialog/tab_cycle.h"
+
+namespace markwash::win32 {
+
+bool TMarkwashForm::NextControlRequested(WPARAM wParam, LPARAM lParam) {
+  if (LOWORD(lParam)) return false;  // a named control: the dialog manager focuses it
+  const bool previous = wParam != 0;
+  if (HWND next = NextTabStop(window_, ::GetFocus(), previous))
+    ::SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
+  return true;
+}
+
+bool TMarkwashForm::PageKeyDown(const MSG& msg) {
+  const int step = PageStepOf(msg);
+  if (step == 0) return false;
+  try {
+    HWND pages = controls_.Get("Pages");
+    const auto count = static_cast<int>(::SendMessageW(pages, TCM_GETITEMCOUNT, 0, 0));
+    const auto current = static_cast<int>(::SendMessageW(pages, TCM_GETCURSEL, 0, 0));
+    if (count <= 0) return true;
+    HWND focus = ::GetFocus();
+    ActivatePage(((current + step) % count + count) % count);
+    // The focus never stays behind on a page that went out of sight: it goes
+    // to the new page's first control, or to the tabs when the page has none.
+    if (focus && !::IsWindowVisible(focus)) {
+      HWND first = NextTabStop(window_, pages, false);
+      ::SendMessageW(window_, WM_NEXTDLGCTL,
+                     reinterpret_cast<WPARAM>(first && ::IsChild(pages, first) ? first : pages), TRUE);
+    }
+  } catch (const std::exception& e) {
+    ShowError(e.what());
+  } catch (...) {
+    ShowError("Unknown error");
+  }
+  return true;
+}
+
+}  // namespace markwash::win32
