@@ -24,7 +24,7 @@ int HoldFile(const char* name) {
 
 int main(int argc, char** argv) {
   if (argc == 3 && std::strcmp(argv[1], "--hold") == 0) return HoldFile(argv[2]);
-  if (argc < 2) return 2;
+  if (argc < 3) return 2;  // asked only for its version: no answer, no document
   for (int i = 1; i + 1 < argc; ++i)
     if (std::strcmp(argv[i], "-f") == 0) ::SetFileAttributesA(argv[i + 1], FILE_ATTRIBUTE_READONLY);
   HANDLE held = ::CreateEventW(nullptr, TRUE, FALSE, L"MarkwashTidyFileHeld");

@@ -6,7 +6,7 @@
 #include <string>
 
 int main(int argc, char** argv) {
-  if (argc < 2) return 2;
+  if (argc < 3) return 2;  // asked only for its version: no answer, no document
   const char* megabytes = std::getenv("MARKWASH_FAKE_OUTPUT_MB");
   const long long size = (megabytes ? std::atoll(megabytes) : 1) << 20;
   FILE* document = std::fopen(argv[argc - 1], "wb");

@@ -6,7 +6,7 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
-  if (argc < 2) return 2;
+  if (argc < 3) return 2;  // asked only for its version: no answer, no document
   HANDLE end = ::CreateEventW(nullptr, TRUE, FALSE, L"MarkwashLetTidyEnd");
   ::WaitForSingleObject(end, 120000);
   if (FILE* document = std::fopen(argv[argc - 1], "ab")) {
