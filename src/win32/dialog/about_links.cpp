@@ -1,13 +1,12 @@
-// The links of the about page: each asks the shell to open its target with
-// the dialog as parent window; what the shell makes of it is not checked.
-#include <windows.h>
+// Each link asks the shell to open its target with the dialog as parent
+// window; what the shell makes of it is not checked.
+#include "win32/dialog/about_links.h"
 
 #include <shellapi.h>
 
 #include "core/dialog/about_page_texts.h"
-#include "core/dialog/layout_table.h"
 #include "win32/common/text_encoding.h"
-#include "win32/dialog/markwash_form.h"
+#include "win32/common/window_text.h"
 
 namespace markwash::win32 {
 namespace {
@@ -18,18 +17,22 @@ void OpenTarget(HWND parent, const std::string& target, int showMode) {
 
 }  // namespace
 
-void TMarkwashForm::lAuthorEmailClick() {
-  OpenTarget(window_, about::AuthorMailTarget(kFormCaption), SW_SHOW);
+AboutLinks::AboutLinks(FormSite& site) : site_(site) {
+  site.OnClick(ControlId::lAuthorEmail, [this] { lAuthorEmailClick(); });
+  site.OnClick(ControlId::lAuthorHP, [this] { lAuthorHPClick(); });
+  site.OnClick(ControlId::lTidySF, [this] { lTidySFClick(); });
+  site.OnClick(ControlId::lTidyDownload, [this] { lTidySFClick(); });
+  ::SetWindowTextW(site.Control(ControlId::lAboutVersion), Utf8ToWide(about::kVersionCaption).c_str());
 }
 
-void TMarkwashForm::lAuthorHPClick() { OpenTarget(window_, std::string(about::kHomePage), SW_SHOWMAXIMIZED); }
+void AboutLinks::lAuthorEmailClick() {
+  OpenTarget(site_.Window(), about::AuthorMailTarget(kFormCaption), SW_SHOW);
+}
+
+void AboutLinks::lAuthorHPClick() { OpenTarget(site_.Window(), std::string(about::kHomePage), SW_SHOWMAXIMIZED); }
 
 // Shared by the project link and the download link: each opens exactly the
 // address that it shows.
-void TMarkwashForm::lTidySFClick() {
-  std::wstring caption(static_cast<size_t>(::GetWindowTextLengthW(sender_)) + 1, L'\0');
-  caption.resize(static_cast<size_t>(::GetWindowTextW(sender_, caption.data(), static_cast<int>(caption.size()))));
-  OpenTarget(window_, WideToAnsi(caption), SW_SHOW);
-}
+void AboutLinks::lTidySFClick() { OpenTarget(site_.Window(), WideToAnsi(WindowText(site_.Sender())), SW_SHOW); }
 
 }  // namespace markwash::win32

@@ -1,6 +1,7 @@
-// Printing Tidy's messages from the page "Meldungen".
+#include "win32/dialog/printing_part.h"
+
 #include "win32/common/text_encoding.h"
-#include "win32/dialog/markwash_form.h"
+#include "win32/common/window_text.h"
 #include "win32/dialog/text_printer.h"
 
 namespace markwash::win32 {
@@ -10,14 +11,15 @@ constexpr char kPrintQuestion[] = "Sollen die Meldungen jetzt auf dem Standarddr
 
 }  // namespace
 
-void TMarkwashForm::bPrintErrorsClick() {
+PrintingPart::PrintingPart(FormSite& site) : site_(site) {
+  site.OnClick(ControlId::bPrintErrors, [this] { bPrintErrorsClick(); });
+}
+
+void PrintingPart::bPrintErrorsClick() {
   // No caption of its own: the title bar shows the system's default title.
-  if (::MessageBoxW(window_, Utf8ToWide(kPrintQuestion).c_str(), nullptr, MB_YESNO | MB_ICONQUESTION) != IDYES)
+  if (::MessageBoxW(site_.Window(), Utf8ToWide(kPrintQuestion).c_str(), nullptr, MB_YESNO | MB_ICONQUESTION) != IDYES)
     return;
-  HWND memo = controls_.Get("mErrors");
-  std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(memo)) + 1, L'\0');
-  text.resize(static_cast<size_t>(::GetWindowTextW(memo, text.data(), static_cast<int>(text.size()))));
-  PrintTextLines(SplitLines(WideToAnsi(text)), window_);
+  PrintTextLines(SplitLines(WideToAnsi(WindowText(site_.Control(ControlId::mErrors)))), site_.Window());
 }
 
 }  // namespace markwash::win32

@@ -5,15 +5,9 @@
 #include "win32/common/ansi_files.h"
 #include "win32/common/process_environment.h"
 #include "win32/common/text_encoding.h"
-#include "win32/plugin/module.h"
+#include "win32/common/module.h"
 
 namespace markwash::win32 {
-namespace {
-
-// Questions carry the dialog's caption.
-constexpr wchar_t kCaption[] = L"Markwash Plugin";
-
-}  // namespace
 
 bool DialogOptionHost::FileExists(const std::string& name) { return win32::FileExists(name); }
 
@@ -32,7 +26,7 @@ void DialogOptionHost::SaveFile(const std::string& name, const std::string& byte
 std::string DialogOptionHost::ConfigHeader() { return WideToAnsi(LoadResourceString(kConfigHeaderText)); }
 
 int DialogOptionHost::Ask(unsigned text_id, unsigned flags) {
-  return ::MessageBoxW(site_.window(), LoadResourceString(text_id).c_str(), kCaption, flags);
+  return site_.Ask(site_.Window(), LoadResourceString(text_id), flags);
 }
 
 bool DialogOptionHost::AskTidyNotFound() { return Ask(kTidyNotFoundQuestion, MB_YESNO | MB_ICONSTOP) == IDYES; }
@@ -48,17 +42,18 @@ ResetAnswer DialogOptionHost::AskResetOptions() {
 }
 
 // The locate operation is what a click on the path label does.
-void DialogOptionHost::LocateTidy() { site_.runClickHandler("lTidyPath"); }
+void DialogOptionHost::LocateTidy() { site_.Click(ControlId::lTidyPath); }
 
 void DialogOptionHost::PostAsDefaultOptionsClick() {
-  ::PostMessageW(site_.control("bAsDefaultOptions"), BM_CLICK, 0, 0);
+  ::PostMessageW(site_.Control(ControlId::bAsDefaultOptions), BM_CLICK, 0, 0);
 }
 
 OptionPage DialogOptionHost::ActivePage() {
-  const std::string_view sheet = site_.activePageName();
-  if (sheet == "tsOptions") return OptionPage::kOptions;
-  if (sheet == "tsCfg") return OptionPage::kConfig;
-  return OptionPage::kOther;
+  switch (site_.ActivePage()) {
+    case ControlId::tsOptions: return OptionPage::kOptions;
+    case ControlId::tsCfg: return OptionPage::kConfig;
+    default: return OptionPage::kOther;
+  }
 }
 
 }  // namespace markwash::win32

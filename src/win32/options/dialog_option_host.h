@@ -4,13 +4,13 @@
 // the posted click on "&als Standard".
 #pragma once
 #include "core/options/option_view.h"
-#include "win32/options/option_form_site.h"
+#include "win32/dialog/form_site.h"
 
 namespace markwash::win32 {
 
 class DialogOptionHost : public OptionHost {
  public:
-  explicit DialogOptionHost(const OptionFormSite& site) : site_(site) {}
+  explicit DialogOptionHost(FormSite& site) : site_(site) {}
 
   bool FileExists(const std::string& name) override;
   std::string LibraryFileName() override;
@@ -30,7 +30,7 @@ class DialogOptionHost : public OptionHost {
  private:
   int Ask(unsigned text_id, unsigned flags);
 
-  const OptionFormSite& site_;
+  FormSite& site_;
 };
 
 }  // namespace markwash::win32

@@ -1,67 +1,63 @@
-#include "win32/options/form_option_sets.h"
+#include "win32/options/options_part.h"
 
-#include "core/options/option_engine.h"
+#include "core/dialog/option_faces.h"
 #include "core/options/option_texts.h"
-#include "win32/options/dialog_option_host.h"
-#include "win32/options/dialog_option_view.h"
-#include "win32/options/option_file_dialog.h"
+#include "win32/common/unique_handle.h"
+#include "win32/dialog/link_label.h"
 
 namespace markwash::win32 {
+namespace {
 
-struct FormOptionSets::Parts {
-  Parts(OptionFormSite s, WaitCursor& cursor) : site(std::move(s)), engine(view, host, cursor) {}
-
-  OptionPage ActivePage() { return host.ActivePage(); }
-
-  OptionFormSite site;
-  DialogOptionView view{site};
-  DialogOptionHost host{site};
-  OptionEngine engine;
-  OptionFileDialog OpenOptionsDialog{OptionFileDialog::Kind::kOpen, kOpenOptionsTitle};
-  OptionFileDialog SaveOptionsDialog{OptionFileDialog::Kind::kSave, kSaveOptionsTitle};
-};
-
-FormOptionSets::FormOptionSets(OptionFormSite site, WaitCursor& cursor)
-    : parts_(std::make_unique<Parts>(std::move(site), cursor)) {}
-
-FormOptionSets::~FormOptionSets() = default;
-
-bool FormOptionSets::Updating() const { return parts_->view.Updating(); }
-
-void FormOptionSets::FormResize() { parts_->engine.FormResize(); }
-
-void FormOptionSets::PagesChanging() { parts_->engine.PagesChanging(parts_->ActivePage()); }
-void FormOptionSets::PagesChange() { parts_->engine.PagesChange(parts_->ActivePage()); }
-
-void FormOptionSets::SaveOptions() {
-  if (const auto name = parts_->SaveOptionsDialog.Execute(parts_->site.window())) {
-    parts_->engine.SaveOptionSet(*name);
-  }
+// The path label underlines itself under the mouse pointer: its hover font
+// is its own font with underline.
+void UnderlineOnHover(HWND pathLabel) {
+  TLinkLabel& path = *TLinkLabel::Of(pathLabel);
+  LOGFONTW font{};
+  ::GetObjectW(path.Font(), sizeof font, &font);
+  font.lfUnderline = TRUE;
+  UniqueFont underlined(::CreateFontIndirectW(&font));
+  path.SetHoverFont(underlined.get());
+  path.SetHoverFontUsed(true);
 }
 
-void FormOptionSets::LoadOptions() {
-  if (const auto name = parts_->OpenOptionsDialog.Execute(parts_->site.window())) {
-    parts_->engine.LoadOptionSet(*name);
-  }
-}
+}  // namespace
 
-void FormOptionSets::ResetOptions() { parts_->engine.bResetOptionsClick(); }
-void FormOptionSets::SaveAsDefault() { parts_->engine.bAsDefaultOptionsClick(); }
-
-void FormOptionSets::BoxClicked(std::string_view box) {
+OptionsPart::OptionsPart(FormSite& site)
+    : site_(site),
+      view_(site),
+      host_(site),
+      engine_(view_, host_, site.Cursor()),
+      OpenOptionsDialog(OptionFileDialog::Kind::kOpen, kOpenOptionsTitle),
+      SaveOptionsDialog(OptionFileDialog::Kind::kSave, kSaveOptionsTitle) {
+  site.OnEvent(FormEvent::Resize, [this] { FormResize(); });
+  site.OnEvent(FormEvent::PagesChanging, [this] { PagesChanging(); });
+  site.OnEvent(FormEvent::PagesChange, [this] { PagesChange(); });
+  // The option-set buttons of both pages share their handlers.
+  for (ControlId id : {ControlId::bSaveOptions, ControlId::Button1})
+    site.OnClick(id, [this] { bSaveOptionsClick(); });
+  for (ControlId id : {ControlId::bLoadOptions, ControlId::Button2})
+    site.OnClick(id, [this] { bLoadOptionsClick(); });
+  for (ControlId id : {ControlId::bResetOptions, ControlId::Button3})
+    site.OnClick(id, [this] { bResetOptionsClick(); });
+  for (ControlId id : {ControlId::bAsDefaultOptions, ControlId::Button4})
+    site.OnClick(id, [this] { bAsDefaultOptionsClick(); });
+  // A user's click on a check box runs the box's rule, if it has one.
   for (const OptionEntry& entry : Catalogue()) {
-    if (entry.name == box && entry.kind == OptionKind::kCheckBox) parts_->engine.Click(entry.control);
+    if (entry.kind != OptionKind::kCheckBox) continue;
+    site.OnClick(ControlOf(entry.control), [this, box = entry.control] { engine_.Click(box); });
   }
+  site.OnNotification(ControlId::cbDocType, CBN_EDITCHANGE, [this] { cbDocTypeChange(); });
+  // The combo shows the picked item's text only after this notification.
+  site.OnNotification(ControlId::cbDocType, CBN_SELCHANGE, [this] { site_.Post([this] { cbDocTypeChange(); }); });
+  UnderlineOnHover(site.Control(ControlId::lTidyPath));
 }
 
-void FormOptionSets::DocTypeChange() { parts_->engine.cbDocTypeChange(); }
+void OptionsPart::bSaveOptionsClick() {
+  if (const auto name = SaveOptionsDialog.Execute(site_.Window())) engine_.SaveOptionSet(*name);
+}
 
-void FormOptionSets::SaveOptionSet(const std::string& fileName) { parts_->engine.SaveOptionSet(fileName); }
-
-std::string FormOptionSets::TidyPath() { return parts_->view.TidyPath(); }
-
-void FormOptionSets::SetTidyPath(std::string_view text, bool bold) { parts_->view.SetTidyPath(text, bold); }
-
-void FormOptionSets::SetTidyPathNotFound() { parts_->view.SetTidyPath(kTidyNotFoundText, true); }
+void OptionsPart::bLoadOptionsClick() {
+  if (const auto name = OpenOptionsDialog.Execute(site_.Window())) engine_.LoadOptionSet(*name);
+}
 
 }  // namespace markwash::win32

@@ -1,50 +1,46 @@
-// The option set of one dialog: the option engine bound to the dialog's real
-// controls, its questions and files, and the two file dialogs. The form's
-// event handlers forward to it.
+// The option set of the dialog: the option engine bound to the real controls
+// through its view and host, the option-set buttons of both pages, the two
+// file dialogs, the check-box rules wired straight from the catalogue, and
+// the page synchronisation with the script.
 #pragma once
-#include <memory>
 #include <string>
 #include <string_view>
 
-#include "core/common/wait_cursor.h"
-#include "win32/options/option_form_site.h"
+#include "core/options/option_engine.h"
+#include "win32/dialog/form_site.h"
+#include "win32/options/dialog_option_host.h"
+#include "win32/options/dialog_option_view.h"
+#include "win32/options/option_file_dialog.h"
 
 namespace markwash::win32 {
 
-class FormOptionSets {
+class OptionsPart : public FormPart {
  public:
-  FormOptionSets(OptionFormSite site, WaitCursor& cursor);
-  ~FormOptionSets();
-  FormOptionSets(const FormOptionSets&) = delete;
-  FormOptionSets& operator=(const FormOptionSets&) = delete;
-
-  // A setter of the engine is changing a control: the notifications that
-  // this causes are not the user's.
-  bool Updating() const;
-
-  void FormResize();  // the first call loads the default option set
-  void PagesChanging();  // while the page control still names the old page
-  void PagesChange();    // once it names the new one
-
-  void SaveOptions();  // asks for a name, then saves
-  void LoadOptions();  // asks for a name, then loads
-  void ResetOptions();
-  void SaveAsDefault();
-
-  // The rule of a check box after the user's click, by layout name.
-  void BoxClicked(std::string_view box);
-  void DocTypeChange();
+  explicit OptionsPart(FormSite& site);
 
   // The option set as a file, as the engine saves it (the run's configuration).
-  void SaveOptionSet(const std::string& fileName);
+  void SaveOptionSet(const std::string& fileName) { engine_.SaveOptionSet(fileName); }
   // The path label: its text, and a new text in normal weight or bold.
-  std::string TidyPath();
-  void SetTidyPath(std::string_view text, bool bold);
-  void SetTidyPathNotFound();  // the bold not-found text
+  std::string TidyPath() { return view_.TidyPath(); }
+  void SetTidyPath(std::string_view text, bool bold) { view_.SetTidyPath(text, bold); }
+  void SetTidyPathNotFound() { view_.SetTidyPath(kTidyNotFoundText, true); }
 
  private:
-  struct Parts;
-  std::unique_ptr<Parts> parts_;
+  void FormResize() { engine_.FormResize(); }  // the first call loads the default option set
+  void PagesChanging() { engine_.PagesChanging(host_.ActivePage()); }
+  void PagesChange() { engine_.PagesChange(host_.ActivePage()); }
+  void bSaveOptionsClick();
+  void bLoadOptionsClick();
+  void bResetOptionsClick() { engine_.bResetOptionsClick(); }
+  void bAsDefaultOptionsClick() { engine_.bAsDefaultOptionsClick(); }
+  void cbDocTypeChange() { engine_.cbDocTypeChange(); }
+
+  FormSite& site_;
+  DialogOptionView view_;
+  DialogOptionHost host_;
+  OptionEngine engine_;
+  OptionFileDialog OpenOptionsDialog;
+  OptionFileDialog SaveOptionsDialog;
 };
 
 }  // namespace markwash::win32

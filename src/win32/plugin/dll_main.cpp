@@ -2,7 +2,7 @@
 #include <objbase.h>
 #include <windows.h>
 
-#include "win32/plugin/module.h"
+#include "win32/common/module.h"
 #include "win32/plugin/plugin_state.h"
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {

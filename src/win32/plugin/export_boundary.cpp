@@ -4,7 +4,7 @@
 
 #include <exception>
 
-#include "win32/common/text_encoding.h"
+#include "win32/common/error_report.h"
 #include "win32/plugin/plugin_state.h"
 
 namespace markwash::win32 {
@@ -20,8 +20,6 @@ const char* StartAtBoundary(const std::function<const char*()>& start) {
   return kEmptyResult;
 }
 
-void ReportAtBoundary(const char* text) {
-  ::MessageBoxW(::GetActiveWindow(), AnsiToWide(text).c_str(), L"Markwash Plugin", MB_OK | MB_ICONERROR);
-}
+void ReportAtBoundary(const char* text) { ShowErrorBox(text); }
 
 }  // namespace markwash::win32

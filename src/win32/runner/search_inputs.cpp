@@ -4,7 +4,7 @@
 
 #include "core/runner/search_list.h"
 #include "win32/common/process_environment.h"
-#include "win32/plugin/module.h"
+#include "win32/common/module.h"
 
 namespace markwash::win32 {
 
