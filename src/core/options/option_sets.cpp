@@ -2,7 +2,6 @@
 // default, and keeping the script in step with the controls across pages.
 #include "core/common/paths.h"
 #include "core/options/option_engine.h"
-#include "core/options/option_texts.h"
 
 namespace markwash {
 

@@ -1,7 +1,5 @@
 #include "win32/common/error_report.h"
 
-#include <windows.h>
-
 #include <exception>
 
 #include "core/dialog/layout_table.h"
@@ -10,24 +8,16 @@
 namespace markwash::win32 {
 namespace {
 
-ErrorDisplay* g_display = nullptr;
-
-void Report(const std::string& text) {
-  if (g_display) {
-    g_display->ShowError(text);
-  } else {
-    ShowErrorBox(text);
-  }
-}
+HWND g_owner = nullptr;
 
 }  // namespace
 
-ErrorDisplayScope::ErrorDisplayScope(ErrorDisplay& display) : previous_(g_display) { g_display = &display; }
+ErrorBoxOwner::ErrorBoxOwner(HWND window) : previous_(g_owner) { g_owner = window; }
 
-ErrorDisplayScope::~ErrorDisplayScope() { g_display = previous_; }
+ErrorBoxOwner::~ErrorBoxOwner() { g_owner = previous_; }
 
 void ShowErrorBox(const std::string& text) {
-  ::MessageBoxW(::GetActiveWindow(), AnsiToWide(text).c_str(), Utf8ToWide(kFormCaption).c_str(),
+  ::MessageBoxW(g_owner ? g_owner : ::GetActiveWindow(), AnsiToWide(text).c_str(), Utf8ToWide(kFormCaption).c_str(),
                 MB_OK | MB_ICONERROR);
 }
 
@@ -36,9 +26,9 @@ void ReportCurrentException() {
     try {
       throw;
     } catch (const std::exception& e) {
-      Report(e.what());
+      ShowErrorBox(e.what());
     } catch (...) {
-      Report("Unknown error");
+      ShowErrorBox("Unknown error");
     }
   } catch (...) {
     // Not even the report could be shown (out of memory): nothing is left to tell it with.

@@ -1,33 +1,26 @@
 // Where an error goes that reaches a boundary with Windows (a window
-// procedure, a subclass procedure, an export): to the error display of the
-// open dialog, or to the plug-in's error box while there is none. Nothing is
-// dropped without a word.
+// procedure, a subclass procedure, an export): an error box titled with the
+// dialog's caption, owned by the open dialog, or by the active window while
+// there is none. Nothing is dropped without a word.
 #pragma once
+#include <windows.h>
+
 #include <string>
 
 namespace markwash::win32 {
 
-class ErrorDisplay {
+// Makes a window the owner of error boxes for its lifetime; the previous owner comes back after.
+class ErrorBoxOwner {
  public:
-  virtual void ShowError(const std::string& text) = 0;
-
- protected:
-  ~ErrorDisplay() = default;
-};
-
-// Makes a display the current one for its lifetime; the previous one comes back after.
-class ErrorDisplayScope {
- public:
-  explicit ErrorDisplayScope(ErrorDisplay& display);
-  ~ErrorDisplayScope();
-  ErrorDisplayScope(const ErrorDisplayScope&) = delete;
-  ErrorDisplayScope& operator=(const ErrorDisplayScope&) = delete;
+  explicit ErrorBoxOwner(HWND window);
+  ~ErrorBoxOwner();
+  ErrorBoxOwner(const ErrorBoxOwner&) = delete;
+  ErrorBoxOwner& operator=(const ErrorBoxOwner&) = delete;
 
  private:
-  ErrorDisplay* previous_;
+  HWND previous_;
 };
 
-// The plug-in's error box: titled with the dialog's caption, owned by the active window.
 void ShowErrorBox(const std::string& text);
 
 // Reports the exception being handled; call it only inside a catch block. It never throws.

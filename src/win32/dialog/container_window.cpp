@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <optional>
+
 #include "win32/common/module.h"
 #include "win32/common/window_guard.h"
 
@@ -35,18 +37,25 @@ LRESULT Forward(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return result;
 }
 
-LRESULT ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+// What every container does itself; nothing for the messages left to the
+// window's own handling.
+std::optional<LRESULT> HandleAsContainer(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (IsForwarded(message)) return Forward(window, message, wParam, lParam);
   // A multi-line edit asks its parent to close on Esc; a container is no
   // window that closes.
   if (message == WM_CLOSE) return 0;
-  if (message == WM_ERASEBKGND) {
+  if (message == WM_ERASEBKGND) {  // a group box paints only its frame and caption
     RECT r;
     ::GetClientRect(window, &r);
     ::FillRect(reinterpret_cast<HDC>(wParam), &r, ::GetSysColorBrush(COLOR_BTNFACE));
     return 1;
   }
-  return ::DefWindowProcW(window, message, wParam, lParam);
+  return std::nullopt;
+}
+
+LRESULT ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto handled = HandleAsContainer(window, message, wParam, lParam);
+  return handled ? *handled : ::DefWindowProcW(window, message, wParam, lParam);
 }
 
 // A raised outer and a lowered inner edge with a border between them.
@@ -64,14 +73,7 @@ LRESULT BevelPanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 LRESULT ForwardingSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-  if (IsForwarded(message)) return Forward(window, message, wParam, lParam);
-  if (message == WM_CLOSE) return 0;  // as a container: see ContainerProc
-  if (message == WM_ERASEBKGND) {       // a group box paints only its frame and caption
-    RECT r;
-    ::GetClientRect(window, &r);
-    ::FillRect(reinterpret_cast<HDC>(wParam), &r, ::GetSysColorBrush(COLOR_BTNFACE));
-    return 1;
-  }
+  if (const auto handled = HandleAsContainer(window, message, wParam, lParam)) return *handled;
   if (message == WM_NCDESTROY) ::RemoveWindowSubclass(window, GuardedSubclassProc<ForwardingSubclassProc>, 1);
   return ::DefSubclassProc(window, message, wParam, lParam);
 }

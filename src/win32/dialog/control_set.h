@@ -44,7 +44,6 @@ class ControlSet : public SplitterHost {
   void SplitterDragged(HWND splitter, int startWidth, int dx) override;
   HFONT NormalFont() const { return normalFont_.get(); }
   HFONT BoldFont() const { return boldFont_.get(); }
-  HFONT FixedFont() const { return fixedFont_.get(); }
 
  private:
   struct Entry {

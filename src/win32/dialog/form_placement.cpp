@@ -9,6 +9,7 @@
 #include "core/common/error.h"
 #include "core/dialog/layout_table.h"
 #include "win32/common/text_encoding.h"
+#include "win32/common/unique_handle.h"
 #include "win32/common/window_text.h"
 
 namespace markwash::win32 {
@@ -29,18 +30,6 @@ std::vector<std::string> SheetsOf(std::string_view pageControl) {
     if (row.parent == pageControl && row.kind == ControlKind::TabSheet) sheets.emplace_back(row.name);
   return sheets;
 }
-
-class ScreenDc {
- public:
-  ScreenDc() : dc_(::GetDC(nullptr)) {}
-  ~ScreenDc() { ::ReleaseDC(nullptr, dc_); }
-  ScreenDc(const ScreenDc&) = delete;
-  ScreenDc& operator=(const ScreenDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
 
 }  // namespace
 
@@ -99,7 +88,7 @@ PositionWords TFormStorage::Bounds() const {
 }
 
 ScreenMetrics TFormStorage::Screen() const {
-  const ScreenDc screen;
+  const UniqueDc screen(::CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
   return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
           ::GetDeviceCaps(screen.get(), LOGPIXELSY)};
 }

@@ -6,12 +6,17 @@
 #pragma once
 #include <windows.h>
 
+#include <deque>
 #include <functional>
+#include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/common/text_lines.h"
 #include "core/common/wait_cursor.h"
 #include "core/dialog/layout_table.h"
+#include "win32/dialog/screen_cursor.h"
 
 namespace markwash::win32 {
 
@@ -38,41 +43,65 @@ class FormSite {
   virtual HWND Window() const = 0;
   virtual HWND Control(ControlId id) const = 0;
   // The control whose click is being handled, nullptr outside of a click.
-  virtual HWND Sender() const = 0;
+  HWND Sender() const { return sender_; }
 
   // Several controls may share one handler: register it for each.
-  virtual void OnClick(ControlId id, Handler handler) = 0;
+  void OnClick(ControlId id, Handler handler) { clickHandlers_[id].push_back(std::move(handler)); }
   // A notification other than a click (CBN_EDITCHANGE, ...).
-  virtual void OnNotification(ControlId id, int code, Handler handler) = 0;
-  virtual void OnEvent(FormEvent event, Handler handler) = 0;
+  void OnNotification(ControlId id, int code, Handler handler) {
+    notificationHandlers_[{id, code}].push_back(std::move(handler));
+  }
+  void OnEvent(FormEvent event, Handler handler) { eventHandlers_[event].push_back(std::move(handler)); }
 
   // Runs a control's click handlers now, as a click would; errors go to the caller.
-  virtual void Click(ControlId id) = 0;
+  void Click(ControlId id);
   // Runs the handler after the messages queued so far, behind the error boundary.
-  virtual void Post(Handler handler) = 0;
+  void Post(Handler handler);
 
   // A page switch from code runs the same change handlers as a click on a tab.
   virtual void ActivatePage(ControlId sheet) = 0;
+  // The active tab sheet; Pages itself while no page is selected.
   virtual ControlId ActivePage() const = 0;
   // The command that shows the window: the restored state may ask for maximized.
-  virtual void SetShowCommand(int command) = 0;
+  void SetShowCommand(int command) { showCommand_ = command; }
 
   // A question box titled with the dialog's caption; the answer's id.
-  virtual int Ask(HWND owner, const std::wstring& text, UINT flags) = 0;
-  virtual void ShowError(const std::string& text) = 0;
+  int Ask(HWND owner, const std::wstring& text, UINT flags) const;
 
   // While muted, notifications from the controls are the code's own changes
   // and run no handler. Calls nest.
-  virtual void MuteNotifications(bool muted) = 0;
+  void MuteNotifications(bool muted) { muted_ += muted ? 1 : -1; }
 
-  virtual WaitCursor& Cursor() = 0;
+  WaitCursor& Cursor() { return waitCursor_; }
   virtual HFONT LabelFont(bool bold) const = 0;
   // The host's text and the output of the last run.
-  virtual TextLines& InputLines() = 0;
-  virtual TextLines& OutputLines() = 0;
+  TextLines& InputLines() { return inputLines_; }
+  TextLines& OutputLines() { return outputLines_; }
 
  protected:
+  // Handlers queued by Post wait for this message.
+  static constexpr UINT kRunPosted = WM_APP + 40;
+
   ~FormSite() = default;
+  // The one error boundary: every handler runs through here.
+  static void Dispatch(const Handler& handler);
+  void RunEvent(FormEvent event);
+  void RunNotification(ControlId id, int code);
+  void RunPosted();
+
+  TextLines inputLines_;
+  TextLines outputLines_;
+  int showCommand_ = SW_SHOWNORMAL;
+  int muted_ = 0;
+
+ private:
+  HWND sender_ = nullptr;
+  ScreenCursor screenCursor_;
+  WaitCursor waitCursor_{screenCursor_};
+  std::map<ControlId, std::vector<Handler>> clickHandlers_;
+  std::map<std::pair<ControlId, int>, std::vector<Handler>> notificationHandlers_;
+  std::map<FormEvent, std::vector<Handler>> eventHandlers_;
+  std::deque<Handler> posted_;
 };
 
 // Mutes the form's notifications for its lifetime.

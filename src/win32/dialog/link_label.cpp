@@ -38,9 +38,10 @@ void TLinkLabel::SetColors(COLORREF text, COLORREF background, bool transparent)
   Repaint();
 }
 
-void TLinkLabel::SetHoverFont(HFONT font) {
+void TLinkLabel::SetHoverFont(HFONT font, bool underlined) {
   LOGFONTW attributes{};
   if (!::GetObjectW(font, sizeof attributes, &attributes)) return;
+  if (underlined) attributes.lfUnderline = TRUE;
   hoverFont_.reset(::CreateFontIndirectW(&attributes));
   if (HoverFontInEffect()) Repaint();
 }

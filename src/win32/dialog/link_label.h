@@ -25,7 +25,7 @@ class TLinkLabel {
   void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
   HFONT Font() const { return font_; }
   // Copies the given font's attributes into the label's own hover font.
-  void SetHoverFont(HFONT font);
+  void SetHoverFont(HFONT font, bool underlined = false);
   void SetHoverFontUsed(bool used);
   bool HoverFontInEffect() const { return hoverFontUsed_ && mouseInside_; }
   bool MouseInside() const { return mouseInside_; }

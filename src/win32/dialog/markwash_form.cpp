@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <utility>
 
 #include "win32/common/application.h"
 #include "win32/common/module.h"
@@ -48,6 +47,7 @@ TMarkwashForm::TMarkwashForm() {
   window_ = ::CreateDialogIndirectParamW(ModuleInstance(), &dialogTemplate.header, ::GetActiveWindow(), DialogProc,
                                          reinterpret_cast<LPARAM>(this));
   if (!window_) RaiseLastSystemError();
+  errorBoxOwner_.emplace(window_);
   try {
     ::SetWindowTextW(window_, Utf8ToWide(kFormCaption).c_str());
     ::SetWindowPos(window_, nullptr, 0, 0, kFormWidth, kFormHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -77,22 +77,6 @@ void TMarkwashForm::FormCreate() {
 void TMarkwashForm::FormDestroy() {
   inputLines_.clear();
   outputLines_.clear();
-}
-
-void TMarkwashForm::OnClick(ControlId id, Handler handler) { clickHandlers_[id].push_back(std::move(handler)); }
-
-void TMarkwashForm::OnNotification(ControlId id, int code, Handler handler) {
-  notificationHandlers_[{id, code}].push_back(std::move(handler));
-}
-
-void TMarkwashForm::OnEvent(FormEvent event, Handler handler) {
-  eventHandlers_[event].push_back(std::move(handler));
-}
-
-void TMarkwashForm::RunEvent(FormEvent event) {
-  auto it = eventHandlers_.find(event);
-  if (it == eventHandlers_.end()) return;
-  for (const Handler& handler : it->second) Dispatch(handler);
 }
 
 int TMarkwashForm::ShowModal() {
@@ -156,11 +140,7 @@ INT_PTR TMarkwashForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       if (shown_) RunEvent(FormEvent::Resize);
       return TRUE;
     case kRunPosted:
-      if (!posted_.empty()) {
-        const Handler handler = std::move(posted_.front());
-        posted_.pop_front();
-        Dispatch(handler);
-      }
+      RunPosted();
       return TRUE;
     case WM_GETMINMAXINFO: {
       auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
@@ -184,22 +164,6 @@ INT_PTR TMarkwashForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
   }
 }
 
-void TMarkwashForm::Dispatch(const Handler& handler) {
-  try {
-    handler();
-  } catch (...) {
-    ReportCurrentException();
-  }
-}
-
-int TMarkwashForm::Ask(HWND owner, const std::wstring& text, UINT flags) {
-  return ::MessageBoxW(owner, text.c_str(), Utf8ToWide(kFormCaption).c_str(), flags);
-}
-
-void TMarkwashForm::ShowError(const std::string& text) {
-  ::MessageBoxW(window_, AnsiToWide(text).c_str(), Utf8ToWide(kFormCaption).c_str(), MB_OK | MB_ICONERROR);
-}
-
 void TMarkwashForm::OnCommand(int id, int code) {
   if (id == IDOK) {  // Enter where no control takes it: press the default button
     HWND button = controls_.Get(controls_.DefaultButton());
@@ -211,27 +175,7 @@ void TMarkwashForm::OnCommand(int id, int code) {
   // A control changed by code: its handlers ran in the code already.
   if (muted_ > 0) return;
   if (code == BN_CLICKED) Dispatch([this, control] { Click(*control); });
-  auto it = notificationHandlers_.find({*control, code});
-  if (it == notificationHandlers_.end()) return;
-  for (const Handler& handler : it->second) Dispatch(handler);
-}
-
-void TMarkwashForm::Click(ControlId id) {
-  auto it = clickHandlers_.find(id);
-  if (it == clickHandlers_.end()) return;
-  HWND previous = std::exchange(sender_, controls_.Get(id));
-  try {
-    for (const Handler& handler : it->second) handler();
-  } catch (...) {
-    sender_ = previous;
-    throw;
-  }
-  sender_ = previous;
-}
-
-void TMarkwashForm::Post(Handler handler) {
-  posted_.push_back(std::move(handler));
-  ::PostMessageW(window_, kRunPosted, 0, 0);
+  RunNotification(*control, code);
 }
 
 void TMarkwashForm::OnNotify(const NMHDR& header) {

@@ -7,8 +7,6 @@
 #pragma once
 #include <windows.h>
 
-#include <deque>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,17 +15,15 @@
 #include <vector>
 
 #include "core/common/text_lines.h"
-#include "core/common/wait_cursor.h"
 #include "win32/common/error_report.h"
 #include "win32/dialog/control_set.h"
 #include "win32/dialog/form_site.h"
-#include "win32/dialog/screen_cursor.h"
 
 namespace markwash::win32 {
 
 enum ModalResult { kModalNone = 0, kModalOk = 1, kModalCancel = 2 };
 
-class TMarkwashForm : public FormSite, private ErrorDisplay {
+class TMarkwashForm : public FormSite {
  public:
   TMarkwashForm();
   ~TMarkwashForm();
@@ -51,34 +47,15 @@ class TMarkwashForm : public FormSite, private ErrorDisplay {
   // The windows, for the parts that lay them out or store their state.
   ControlSet& Controls() { return controls_; }
 
-  // FormSite
   HWND Window() const override { return window_; }
   HWND Control(ControlId id) const override { return controls_.Get(id); }
-  HWND Sender() const override { return sender_; }
-  void OnClick(ControlId id, Handler handler) override;
-  void OnNotification(ControlId id, int code, Handler handler) override;
-  void OnEvent(FormEvent event, Handler handler) override;
-  void Click(ControlId id) override;
-  void Post(Handler handler) override;
   void ActivatePage(ControlId sheet) override;
   ControlId ActivePage() const override;
-  void SetShowCommand(int command) override { showCommand_ = command; }
-  int Ask(HWND owner, const std::wstring& text, UINT flags) override;
-  void ShowError(const std::string& text) override;
-  void MuteNotifications(bool muted) override { muted_ += muted ? 1 : -1; }
-  WaitCursor& Cursor() override { return waitCursor_; }
   HFONT LabelFont(bool bold) const override { return bold ? controls_.BoldFont() : controls_.NormalFont(); }
-  TextLines& InputLines() override { return inputLines_; }
-  TextLines& OutputLines() override { return outputLines_; }
 
  private:
-  // Handlers queued by Post wait for this message.
-  static constexpr UINT kRunPosted = WM_APP + 40;
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  // The one error boundary: every handler runs through here.
-  void Dispatch(const Handler& handler);
-  void RunEvent(FormEvent event);
   void OnCommand(int id, int code);
   void OnNotify(const NMHDR& header);
   void EndModal(int result) { modalResult_ = result; }
@@ -91,21 +68,10 @@ class TMarkwashForm : public FormSite, private ErrorDisplay {
 
   HWND window_ = nullptr;
   ControlSet controls_;
-  ScreenCursor screenCursor_;
-  WaitCursor waitCursor_{screenCursor_};
-  TextLines inputLines_;
-  TextLines outputLines_;
   int modalResult_ = kModalNone;
-  int showCommand_ = SW_SHOWNORMAL;
   bool shown_ = false;
-  int muted_ = 0;
-  std::map<ControlId, std::vector<Handler>> clickHandlers_;
-  std::map<std::pair<ControlId, int>, std::vector<Handler>> notificationHandlers_;
-  std::map<FormEvent, std::vector<Handler>> eventHandlers_;
-  std::deque<Handler> posted_;
-  HWND sender_ = nullptr;  // the control whose click is being handled
   std::vector<std::unique_ptr<FormPart>> parts_;
-  ErrorDisplayScope errorDisplay_{*this};  // errors of our window procedures show in this form
+  std::optional<ErrorBoxOwner> errorBoxOwner_;  // errors of our window procedures show over this form
 };
 
 }  // namespace markwash::win32

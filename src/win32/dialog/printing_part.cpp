@@ -1,15 +1,11 @@
 #include "win32/dialog/printing_part.h"
 
+#include "core/dialog/dialog_texts.h"
 #include "win32/common/text_encoding.h"
 #include "win32/common/window_text.h"
 #include "win32/dialog/text_printer.h"
 
 namespace markwash::win32 {
-namespace {
-
-constexpr char kPrintQuestion[] = "Sollen die Meldungen jetzt auf dem Standarddrucker ausgegeben werden?";
-
-}  // namespace
 
 PrintingPart::PrintingPart(FormSite& site) : site_(site) {
   site.OnClick(ControlId::bPrintErrors, [this] { bPrintErrorsClick(); });

@@ -7,7 +7,6 @@
 #include "core/common/error.h"
 #include "core/dialog/option_faces.h"
 #include "win32/common/text_encoding.h"
-#include "win32/common/unique_handle.h"
 #include "win32/common/window_text.h"
 #include "win32/dialog/link_label.h"
 
@@ -80,13 +79,7 @@ void DialogOptionView::SetTidyPath(std::string_view text, bool bold) {
   HWND window = Window(OptionControl::lTidyPath);
   const HFONT font = site_.LabelFont(bold);
   ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-  if (TLinkLabel* label = TLinkLabel::Of(window)) {
-    LOGFONTW attributes{};
-    ::GetObjectW(font, sizeof attributes, &attributes);
-    attributes.lfUnderline = TRUE;
-    const UniqueFont underlined(::CreateFontIndirectW(&attributes));
-    label->SetHoverFont(underlined.get());
-  }
+  if (TLinkLabel* label = TLinkLabel::Of(window)) label->SetHoverFont(font, true);
   ::SetWindowTextW(window, AnsiToWide(text).c_str());
 }
 

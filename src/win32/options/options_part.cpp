@@ -1,32 +1,18 @@
 #include "win32/options/options_part.h"
 
 #include "core/dialog/option_faces.h"
-#include "core/options/option_texts.h"
-#include "win32/common/unique_handle.h"
+#include "core/dialog/dialog_texts.h"
+#include "win32/common/ansi_files.h"
+#include "win32/common/module.h"
+#include "win32/common/process_environment.h"
+#include "win32/common/text_encoding.h"
 #include "win32/dialog/link_label.h"
 
 namespace markwash::win32 {
-namespace {
-
-// The path label underlines itself under the mouse pointer: its hover font
-// is its own font with underline.
-void UnderlineOnHover(HWND pathLabel) {
-  TLinkLabel& path = *TLinkLabel::Of(pathLabel);
-  LOGFONTW font{};
-  ::GetObjectW(path.Font(), sizeof font, &font);
-  font.lfUnderline = TRUE;
-  UniqueFont underlined(::CreateFontIndirectW(&font));
-  path.SetHoverFont(underlined.get());
-  path.SetHoverFontUsed(true);
-}
-
-}  // namespace
-
 OptionsPart::OptionsPart(FormSite& site)
     : site_(site),
       view_(site),
-      host_(site),
-      engine_(view_, host_, site.Cursor()),
+      engine_(view_, *this, site.Cursor()),
       OpenOptionsDialog(OptionFileDialog::Kind::kOpen, kOpenOptionsTitle),
       SaveOptionsDialog(OptionFileDialog::Kind::kSave, kSaveOptionsTitle) {
   site.OnEvent(FormEvent::Resize, [this] { FormResize(); });
@@ -49,7 +35,57 @@ OptionsPart::OptionsPart(FormSite& site)
   site.OnNotification(ControlId::cbDocType, CBN_EDITCHANGE, [this] { cbDocTypeChange(); });
   // The combo shows the picked item's text only after this notification.
   site.OnNotification(ControlId::cbDocType, CBN_SELCHANGE, [this] { site_.Post([this] { cbDocTypeChange(); }); });
-  UnderlineOnHover(site.Control(ControlId::lTidyPath));
+  // The path label underlines itself under the mouse pointer.
+  TLinkLabel& path = *TLinkLabel::Of(site.Control(ControlId::lTidyPath));
+  path.SetHoverFont(path.Font(), true);
+  path.SetHoverFontUsed(true);
+}
+
+bool OptionsPart::FileExists(const std::string& name) { return win32::FileExists(name); }
+
+std::string OptionsPart::LibraryFileName() { return win32::LibraryFileName(); }
+
+std::string OptionsPart::CurrentDirectory() { return win32::CurrentDirectory(); }
+
+std::string OptionsPart::PathVariable() { return win32::PathVariable(); }
+
+bool OptionsPart::IsDbcsLeadByte(unsigned char byte) { return IsAnsiLeadByte(byte); }
+
+std::string OptionsPart::LoadFile(const std::string& name) { return ReadWholeFile(name); }
+
+void OptionsPart::SaveFile(const std::string& name, const std::string& bytes) { WriteWholeFile(name, bytes); }
+
+std::string OptionsPart::ConfigHeader() { return WideToAnsi(LoadResourceString(kConfigHeaderText)); }
+
+int OptionsPart::Ask(unsigned text_id, unsigned flags) {
+  return site_.Ask(site_.Window(), LoadResourceString(text_id), flags);
+}
+
+bool OptionsPart::AskTidyNotFound() { return Ask(kTidyNotFoundQuestion, MB_YESNO | MB_ICONSTOP) == IDYES; }
+
+bool OptionsPart::AskSaveDefault() { return Ask(kSaveDefaultQuestion, MB_YESNO | MB_ICONQUESTION) == IDYES; }
+
+ResetAnswer OptionsPart::AskResetOptions() {
+  switch (Ask(kResetQuestion, MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2)) {
+    case IDYES: return ResetAnswer::kYes;
+    case IDNO: return ResetAnswer::kNo;
+    default: return ResetAnswer::kCancel;
+  }
+}
+
+// The locate operation is what a click on the path label does.
+void OptionsPart::LocateTidy() { site_.Click(ControlId::lTidyPath); }
+
+void OptionsPart::PostAsDefaultOptionsClick() {
+  ::PostMessageW(site_.Control(ControlId::bAsDefaultOptions), BM_CLICK, 0, 0);
+}
+
+OptionPage OptionsPart::ActivePage() {
+  switch (site_.ActivePage()) {
+    case ControlId::tsOptions: return OptionPage::kOptions;
+    case ControlId::tsCfg: return OptionPage::kConfig;
+    default: return OptionPage::kOther;
+  }
 }
 
 void OptionsPart::bSaveOptionsClick() {

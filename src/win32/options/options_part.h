@@ -1,20 +1,20 @@
 // The option set of the dialog: the option engine bound to the real controls
-// through its view and host, the option-set buttons of both pages, the two
-// file dialogs, the check-box rules wired straight from the catalogue, and
-// the page synchronisation with the script.
+// through its view, and to files, questions and the dialog as its host; the
+// option-set buttons of both pages, the two file dialogs, the check-box rules
+// wired straight from the catalogue, and the page synchronisation with the
+// script.
 #pragma once
 #include <string>
 #include <string_view>
 
 #include "core/options/option_engine.h"
 #include "win32/dialog/form_site.h"
-#include "win32/options/dialog_option_host.h"
 #include "win32/options/dialog_option_view.h"
 #include "win32/options/option_file_dialog.h"
 
 namespace markwash::win32 {
 
-class OptionsPart : public FormPart {
+class OptionsPart : public FormPart, private OptionHost {
  public:
   explicit OptionsPart(FormSite& site);
 
@@ -27,17 +27,33 @@ class OptionsPart : public FormPart {
 
  private:
   void FormResize() { engine_.FormResize(); }  // the first call loads the default option set
-  void PagesChanging() { engine_.PagesChanging(host_.ActivePage()); }
-  void PagesChange() { engine_.PagesChange(host_.ActivePage()); }
+  void PagesChanging() { engine_.PagesChanging(ActivePage()); }
+  void PagesChange() { engine_.PagesChange(ActivePage()); }
   void bSaveOptionsClick();
   void bLoadOptionsClick();
   void bResetOptionsClick() { engine_.bResetOptionsClick(); }
   void bAsDefaultOptionsClick() { engine_.bAsDefaultOptionsClick(); }
   void cbDocTypeChange() { engine_.cbDocTypeChange(); }
 
+  // OptionHost
+  bool FileExists(const std::string& name) override;
+  std::string LibraryFileName() override;
+  std::string CurrentDirectory() override;
+  std::string PathVariable() override;
+  bool IsDbcsLeadByte(unsigned char byte) override;
+  std::string LoadFile(const std::string& name) override;
+  void SaveFile(const std::string& name, const std::string& bytes) override;
+  std::string ConfigHeader() override;
+  bool AskTidyNotFound() override;
+  bool AskSaveDefault() override;
+  ResetAnswer AskResetOptions() override;
+  void LocateTidy() override;
+  void PostAsDefaultOptionsClick() override;
+  OptionPage ActivePage() override;
+  int Ask(unsigned text_id, unsigned flags);
+
   FormSite& site_;
   DialogOptionView view_;
-  DialogOptionHost host_;
   OptionEngine engine_;
   OptionFileDialog OpenOptionsDialog;
   OptionFileDialog SaveOptionsDialog;

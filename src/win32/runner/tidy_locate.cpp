@@ -8,22 +8,33 @@
 
 #include "core/common/paths.h"
 #include "core/dialog/about_page_texts.h"
+#include "core/dialog/dialog_texts.h"
 #include "core/runner/search_list.h"
 #include "core/runner/tidy_location.h"
 #include "win32/common/file_system.h"
 #include "win32/common/module.h"
+#include "win32/common/process_environment.h"
 #include "win32/common/text_encoding.h"
-#include "win32/runner/search_inputs.h"
 #include "win32/runner/tidy_run_part.h"
 
 namespace markwash::win32 {
 namespace {
 
-constexpr char kFolderBrowserTitle[] =
-    "Bitte wählen Sie den Ordner mit Tidy.exe (Tidy-Download von https://www.html-tidy.org/).";
-constexpr char kSearchButtonCaption[] = "Tidy automatisch suchen";
-
 bool Exists(const std::string& name) { return FileExists(name); }
+
+// What the automatic search reads from the process: the library folder, the
+// current directory and PATH, joined into the search list.
+std::string TidySearchList() {
+  return BuildSearchList(LibraryFileName(), CurrentDirectory(), PathVariable(), IsAnsiLeadByte);
+}
+
+// The name as a full path (a relative name is taken from the current
+// directory); the name itself when the system cannot tell.
+std::string FullPathName(const std::string& name) {
+  char buffer[MAX_PATH];
+  const DWORD n = ::GetFullPathNameA(name.c_str(), MAX_PATH, buffer, nullptr);
+  return n > 0 && n < MAX_PATH ? std::string(buffer, n) : name;
+}
 
 }  // namespace
 
@@ -33,7 +44,7 @@ TBrowseForFolderDialog& TidyRunPart::FolderBrowser() {
     browser->SetTitle(Utf8ToAnsi(kFolderBrowserTitle));
     browser->SetOptions(bfoReturnOnlyFSDirs | bfoStatusText | bfoEditDefault);
     browser->SetCustomButtonType(TbfCustomButton::bfbButton);
-    browser->SetCustomButtonCaption(kSearchButtonCaption);
+    browser->SetCustomButtonCaption(std::string(kSearchButtonCaption));
     browser->SetCustomButtonChecked(false);
     browser->OnSelChanged = [this] { BrowseForFolderDialog1SelChanged(); };
     browser->OnCustomButtonClick = [this] { BrowseForFolderDialog1CustomButtonClick(); };
