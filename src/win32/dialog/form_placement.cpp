@@ -19,8 +19,14 @@ constexpr int kVersion = 0;
 constexpr char kSection[] = "GUI";
 constexpr DWORD kMaxValueLength = 1023;
 
+// "component.property", the names as the placement file keeps them.
+std::string Prop(ControlId id, std::string_view property) {
+  return std::string(Spec(id).name) + "." + std::string(property);
+}
+
 std::vector<std::string> StoredProps() {
-  return {"lTidyPath.Caption", "gSourceFormatting.Width", "gFormats.Width", "pcNewTags.ActivePage"};
+  return {Prop(ControlId::lTidyPath, "Caption"), Prop(ControlId::gSourceFormatting, "Width"),
+          Prop(ControlId::gFormats, "Width"), Prop(ControlId::pcNewTags, "ActivePage")};
 }
 
 // The sheets of a page control, in the order of their tabs.

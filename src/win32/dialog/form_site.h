@@ -57,6 +57,8 @@ class FormSite {
   void Click(ControlId id);
   // Runs the handler after the messages queued so far, behind the error boundary.
   void Post(Handler handler);
+  // Queues a click on a button, handled once the current handler has returned.
+  void PostClick(ControlId id) const { ::PostMessageW(Control(id), BM_CLICK, 0, 0); }
 
   // A page switch from code runs the same change handlers as a click on a tab.
   virtual void ActivatePage(ControlId sheet) = 0;

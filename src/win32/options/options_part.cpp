@@ -1,7 +1,7 @@
 #include "win32/options/options_part.h"
 
-#include "core/dialog/option_faces.h"
 #include "core/dialog/dialog_texts.h"
+#include "core/dialog/option_faces.h"
 #include "win32/common/ansi_files.h"
 #include "win32/common/module.h"
 #include "win32/common/process_environment.h"
@@ -9,6 +9,7 @@
 #include "win32/dialog/link_label.h"
 
 namespace markwash::win32 {
+
 OptionsPart::OptionsPart(FormSite& site)
     : site_(site),
       view_(site),
@@ -76,9 +77,7 @@ ResetAnswer OptionsPart::AskResetOptions() {
 // The locate operation is what a click on the path label does.
 void OptionsPart::LocateTidy() { site_.Click(ControlId::lTidyPath); }
 
-void OptionsPart::PostAsDefaultOptionsClick() {
-  ::PostMessageW(site_.Control(ControlId::bAsDefaultOptions), BM_CLICK, 0, 0);
-}
+void OptionsPart::PostAsDefaultOptionsClick() { site_.PostClick(ControlId::bAsDefaultOptions); }
 
 OptionPage OptionsPart::ActivePage() {
   switch (site_.ActivePage()) {

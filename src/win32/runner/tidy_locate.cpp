@@ -92,7 +92,7 @@ void TidyRunPart::AskForTidyLocation() {
   if (FileExists(options_.TidyPath()) &&
       site_.Ask(site_.Window(), LoadResourceString(kSaveDefaultQuestion), MB_YESNO | MB_ICONQUESTION) == IDYES) {
     // Saved by "&als Standard" once this handler has returned.
-    ::PostMessageW(site_.Control(ControlId::bAsDefaultOptions), BM_CLICK, 0, 0);
+    site_.PostClick(ControlId::bAsDefaultOptions);
   }
 }
 
