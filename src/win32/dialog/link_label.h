@@ -3,7 +3,7 @@
 // wrap, path or end ellipsis), can switch to a hover font while the mouse
 // pointer is over it, shows its own cursor, and tells its parent of a click
 // as a button would (WM_COMMAND with BN_CLICKED and its id), so the dialog
-// dispatches link clicks by control name like button clicks.
+// dispatches link clicks by control id like button clicks.
 #pragma once
 #include <windows.h>
 
