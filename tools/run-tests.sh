@@ -7,6 +7,9 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
 bash tools/setup.sh
 
+echo "== Include layers"
+bash tools/check-layers.sh
+
 echo "== Build (native core and tests, Windows DLL and test programs)"
 cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Release -DMARKWASH_WIN32=ON >/dev/null
 cmake --build build/native

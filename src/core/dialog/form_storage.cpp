@@ -2,14 +2,12 @@
 
 #include <exception>
 
+#include "core/common/ascii_text.h"
+
 namespace markwash {
 namespace {
 
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
-  while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
-  return text;
-}
+std::string_view Trim(std::string_view text) { return TrimAscii(text, IsAsciiSpaceOrControl); }
 
 constexpr int kShowHidden = 0;
 

@@ -1,7 +1,10 @@
 // The dialog's structure as data: every window with its kind, parent,
-// docking, rectangle (pixels at 96 dpi) and caption. The Win32 shell creates
-// the windows from this table and one docking engine keeps them arranged.
+// docking, rectangle (pixels at 96 dpi) and caption, in layout_rows.inc. The
+// Win32 shell creates the windows from this table and one docking engine keeps
+// them arranged; code names a window by its ControlId, made from the same rows,
+// so a misspelt control does not compile.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -53,7 +56,21 @@ enum ControlFlag : std::uint32_t {
   kAccelUnbound = 1u << 19, // a label whose "&" letter leads to no control
 };
 
+// Every window of the dialog, in the order of the rows.
+enum class ControlId : int {
+#define ROW(name, ...) name,
+#include "core/dialog/layout_rows.inc"
+#undef ROW
+};
+
+inline constexpr std::size_t kControlCount = 0
+#define ROW(...) +1
+#include "core/dialog/layout_rows.inc"
+#undef ROW
+    ;
+
 struct ControlSpec {
+  ControlId id;
   std::string_view name;
   ControlKind kind;
   std::string_view parent;  // "MarkwashForm" for the window's own children
@@ -70,11 +87,14 @@ inline constexpr std::string_view kFormCaption = "Markwash Plugin";
 inline constexpr int kFormWidth = 593;
 inline constexpr int kFormHeight = 470;
 
-// The windows in creation order: a parent always comes before its children,
-// and the docked children of one parent in their docking order. Option
-// controls carry no caption here: their texts, items and built states come
-// from the option catalogue (see option_faces.h).
+// The rows in creation order (see layout_rows.inc).
 const std::vector<ControlSpec>& DialogLayout();
+const ControlSpec& Spec(ControlId id);
 const ControlSpec* FindControlSpec(std::string_view name);
+
+// Pages: a tab sheet's index among the sheets of its page control, and the
+// sheet at an index (nullptr when there is none).
+int PageIndexOf(ControlId sheet);
+const ControlSpec* SheetAt(std::string_view pageControl, int index);
 
 }  // namespace markwash

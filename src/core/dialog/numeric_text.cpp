@@ -7,17 +7,13 @@
 #include <optional>
 #include <sstream>
 
+#include "core/common/ascii_text.h"
+
 namespace markwash {
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
+std::string_view TrimBlanks(std::string_view text) { return TrimAscii(text, IsAsciiBlank); }
 
 // Checks the floating-number grammar with the system's decimal separator and
 // returns the same number spelled for the classic "C" reading.

@@ -1,38 +1,44 @@
 #include "core/dialog/option_faces.h"
 
-#include <unordered_map>
+#include <array>
+#include <cstddef>
+#include <vector>
 
-#include "core/options/catalogue.h"
+#include "core/common/error.h"
 
 namespace markwash {
 namespace {
 
-std::unordered_map<std::string_view, OptionFace> BuildFaces() {
-  std::unordered_map<std::string_view, OptionFace> faces;
-  for (const OptionEntry& entry : Catalogue()) {
-    OptionFace face;
-    face.group = entry.group;
-    face.caption = entry.caption;
-    face.hint = entry.hint;
-    face.items = entry.items;
-    face.checked = entry.built.checked;
-    face.enabled = entry.built.enabled;
-    face.item = entry.built.item;
-    face.text = entry.built.text;
-    face.position = entry.built.position;
-    face.min = entry.min;
-    face.max = entry.max;
-    faces.emplace(entry.name, face);
-  }
+// The catalogue row of each window, nullptr where there is none.
+const std::array<const OptionEntry*, kControlCount>& FacesById() {
+  static const auto faces = [] {
+    std::array<const OptionEntry*, kControlCount> byId{};
+    for (const OptionEntry& entry : Catalogue()) {
+      const ControlSpec* row = FindControlSpec(entry.name);
+      if (!row) throw Error("The layout has no window for the option control " + std::string(entry.name));
+      byId[static_cast<std::size_t>(row->id)] = &entry;
+    }
+    return byId;
+  }();
   return faces;
 }
 
 }  // namespace
 
+const OptionFace* FindOptionFace(ControlId id) { return FacesById()[static_cast<std::size_t>(id)]; }
+
 const OptionFace* FindOptionFace(std::string_view name) {
-  static const auto faces = BuildFaces();
-  auto it = faces.find(name);
-  return it == faces.end() ? nullptr : &it->second;
+  const ControlSpec* row = FindControlSpec(name);
+  return row ? FindOptionFace(row->id) : nullptr;
+}
+
+ControlId ControlOf(OptionControl control) {
+  static const auto ids = [] {
+    std::vector<ControlId> byControl;
+    for (const OptionEntry& entry : Catalogue()) byControl.push_back(FindControlSpec(entry.name)->id);
+    return byControl;
+  }();
+  return ids[static_cast<std::size_t>(control)];
 }
 
 }  // namespace markwash

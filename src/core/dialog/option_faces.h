@@ -1,27 +1,23 @@
-// What the option catalogue says about how a control looks when the dialog
-// is built: caption, hint, items and built state, found by control name. The
-// layout places a control; this is the only way the dialog's windows take
-// their option texts, so the catalogue stays the one table of them.
+// How the dialog's windows meet the option catalogue: the layout places a
+// control, the catalogue row of the same name gives its caption, hint, items
+// and built state. This is the only way the windows take their option texts,
+// so the catalogue stays the one table of them.
 #pragma once
 #include <string_view>
-#include <vector>
+
+#include "core/dialog/layout_table.h"
+#include "core/options/catalogue.h"
 
 namespace markwash {
 
-struct OptionFace {
-  std::string_view group;    // the parent the catalogue names
-  std::string_view caption;  // UTF-8, "&" marks the accelerator
-  std::string_view hint;     // UTF-8, CR LF line breaks; empty: no hint
-  std::vector<std::string_view> items;
-  bool checked = false;
-  bool enabled = true;
-  int item = -1;
-  std::string_view text;
-  int position = 0;
-  int min = 0, max = 0;  // up-down range
-};
+// A control's face is its catalogue row.
+using OptionFace = OptionEntry;
 
-// nullptr when the catalogue has no control of that name.
+// nullptr when the catalogue has no control of that name or id.
 const OptionFace* FindOptionFace(std::string_view name);
+const OptionFace* FindOptionFace(ControlId id);
+
+// The window of a catalogue control.
+ControlId ControlOf(OptionControl control);
 
 }  // namespace markwash

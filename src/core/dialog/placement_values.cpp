@@ -2,33 +2,15 @@
 
 #include <climits>
 
+#include "core/common/ascii_text.h"
+
 namespace markwash {
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-// Control characters at the ends go too: a line break would end the ini line.
-bool IsSpaceOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
-
-std::string_view Trim(std::string_view text, bool (*is_trimmed)(char)) {
-  while (!text.empty() && is_trimmed(text.front())) text.remove_prefix(1);
-  while (!text.empty() && is_trimmed(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 bool IsQuote(char c) { return c == '"' || c == '\''; }
 
 bool EnclosedInQuotes(std::string_view text) {
   return text.size() >= 2 && IsQuote(text.front()) && text.back() == text.front();
-}
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  }
-  return true;
 }
 
 std::optional<int> ToWholeNumber(std::string_view text) {
@@ -50,7 +32,8 @@ std::optional<int> ToWholeNumber(std::string_view text) {
 }  // namespace
 
 std::string EncodeProfileText(std::string_view value) {
-  const std::string_view trimmed = Trim(value, IsSpaceOrControl);
+  // Control characters at the ends go too: a line break would end the ini line.
+  const std::string_view trimmed = TrimAscii(value, IsAsciiSpaceOrControl);
   // A lone quote also begins and ends with a quote; wrapping it keeps the
   // round trip true whichever way the read treats a single character.
   if (!trimmed.empty() && IsQuote(trimmed.front()) && trimmed.back() == trimmed.front()) {
@@ -60,7 +43,7 @@ std::string EncodeProfileText(std::string_view value) {
 }
 
 std::string DecodeProfileText(std::string_view stored) {
-  std::string_view text = Trim(stored, IsBlank);
+  std::string_view text = TrimAscii(stored, IsAsciiBlank);
   if (EnclosedInQuotes(text)) text = text.substr(1, text.size() - 2);
   return std::string(text);
 }
@@ -104,14 +87,14 @@ int ParseWholeNumber(std::string_view text, int fallback) {
 
 std::optional<size_t> FindPageByName(std::string_view stored, std::string_view form_name,
                                      const std::vector<std::string>& page_names) {
-  if (EqualIgnoringCase(stored, "(null)")) return std::nullopt;
+  if (EqualsIgnoreAsciiCase(stored, "(null)")) return std::nullopt;
   std::string_view name = stored;
   if (const size_t dot = stored.find('.'); dot != std::string_view::npos) {
-    if (!EqualIgnoringCase(stored.substr(0, dot), form_name)) return std::nullopt;
+    if (!EqualsIgnoreAsciiCase(stored.substr(0, dot), form_name)) return std::nullopt;
     name = stored.substr(dot + 1);
   }
   for (size_t i = 0; i < page_names.size(); ++i) {
-    if (EqualIgnoringCase(name, page_names[i])) return i;
+    if (EqualsIgnoreAsciiCase(name, page_names[i])) return i;
   }
   return std::nullopt;
 }

@@ -3,8 +3,6 @@
 namespace markwash {
 namespace {
 
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool IsTrimmed(char c) {
   const auto byte = static_cast<unsigned char>(c);
   return byte <= 0x20 || byte == 0x7F;
@@ -19,19 +17,7 @@ std::string KeyWithColon(std::string_view key) {
 
 }  // namespace
 
-std::string_view TrimValue(std::string_view value) {
-  while (!value.empty() && IsTrimmed(value.front())) value.remove_prefix(1);
-  while (!value.empty() && IsTrimmed(value.back())) value.remove_suffix(1);
-  return value;
-}
-
-bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  }
-  return true;
-}
+std::string_view TrimValue(std::string_view value) { return TrimAscii(value, IsTrimmed); }
 
 int FindKeyLine(const TextLines& lines, std::string_view key) {
   const std::string wanted = KeyWithColon(key);

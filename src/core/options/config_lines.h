@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/common/ascii_text.h"
 #include "core/common/text_lines.h"
 
 namespace markwash {
@@ -31,8 +32,5 @@ void SetOrDeleteKey(TextLines& lines, std::string_view key, std::string_view val
 
 // The trimming of GetKeyValue: bytes up to the blank, and DEL.
 std::string_view TrimValue(std::string_view value);
-
-// Equality without regard to ASCII letter case.
-bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b);
 
 }  // namespace markwash

@@ -6,6 +6,7 @@
 // Errors are thrown as markwash::Error.
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "core/common/text_lines.h"
 #include "core/common/wait_cursor.h"
@@ -13,6 +14,9 @@
 #include "core/options/option_view.h"
 
 namespace markwash {
+
+// The extension of option files, the default one beside the library included.
+inline constexpr std::string_view kOptionFilesExtension = ".cfg";
 
 class OptionEngine {
  public:

@@ -7,6 +7,7 @@
 #include "core/options/tidy_values.h"
 #include "core/options/whole_number.h"
 #include "core/runner/search_list.h"
+#include "core/runner/tidy_location.h"
 
 namespace markwash {
 namespace {
@@ -19,7 +20,6 @@ constexpr int kIndentYes = 1;
 constexpr int kIndentAuto = 2;
 constexpr int kAutoDocType = 1;
 constexpr int kAsciiEncoding = 1;
-constexpr std::string_view kTidyFileName = "Tidy.exe";
 
 constexpr C kWrapBoxes[] = {C::cbWrapAttributes, C::cbWrapScriptLiterals, C::cbWrapASP,
                             C::cbWrapJste,       C::cbWrapPhp,            C::cbBreakBeforeBr};
@@ -73,7 +73,7 @@ void OptionEngine::ReadTidyPath(const TextLines& lines) {
   const std::string list = BuildSearchList(host_.LibraryFileName(), host_.CurrentDirectory(),
                                            host_.PathVariable(), is_lead_byte);
   const std::string found = SearchFile(
-      kTidyFileName, list, [this](const std::string& name) { return host_.FileExists(name); },
+      kTidyExeFileName, list, [this](const std::string& name) { return host_.FileExists(name); },
       is_lead_byte);
   if (!found.empty()) {
     view_.SetTidyPath(found, false);

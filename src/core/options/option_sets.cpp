@@ -4,7 +4,6 @@
 
 #include "core/common/paths.h"
 #include "core/options/option_engine.h"
-#include "core/options/option_texts.h"
 
 namespace markwash {
 

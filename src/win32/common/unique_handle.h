@@ -39,12 +39,6 @@ struct KernelHandleTraits {
   static bool IsValid(Handle h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
   static void Close(Handle h) { ::CloseHandle(h); }
 };
-struct WindowTraits {
-  using Handle = HWND;
-  static Handle Invalid() { return nullptr; }
-  static bool IsValid(Handle h) { return h != nullptr; }
-  static void Close(Handle h) { ::DestroyWindow(h); }
-};
 template <typename T>
 struct GdiObjectTraits {
   using Handle = T;
@@ -64,19 +58,11 @@ struct DcTraits {
   static bool IsValid(Handle h) { return h != nullptr; }
   static void Close(Handle h) { ::DeleteDC(h); }
 };
-struct ModuleTraits {
-  using Handle = HMODULE;
-  static Handle Invalid() { return nullptr; }
-  static bool IsValid(Handle h) { return h != nullptr; }
-  static void Close(Handle h) { ::FreeLibrary(h); }
-};
 
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
-using UniqueWindow = UniqueHandle<WindowTraits>;
 using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
 using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
 using UniqueFindHandle = UniqueHandle<FindHandleTraits>;
-using UniqueModule = UniqueHandle<ModuleTraits>;
 using UniqueDc = UniqueHandle<DcTraits>;  // a DC made by CreateDC
 
 // Selects a GDI object into a device context for one scope.

@@ -1,13 +1,14 @@
 #include "win32/dialog/bevel_line.h"
 
-#include "win32/plugin/module.h"
+#include "win32/common/module.h"
+#include "win32/common/window_guard.h"
 
 namespace markwash::win32 {
 namespace {
 
 constexpr int kLineHeight = 2;
 
-LRESULT CALLBACK BevelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT BevelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SIZE: {
       const int width = LOWORD(lParam), height = HIWORD(lParam);
@@ -38,7 +39,7 @@ LRESULT CALLBACK BevelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 void RegisterBevelClass() {
   WNDCLASSEXW wc{};
-  wc.lpfnWndProc = BevelProc;
+  wc.lpfnWndProc = GuardedWindowProc<BevelProc>;
   wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   wc.lpszClassName = kBevelClass;
   RegisterLibraryClass(wc);

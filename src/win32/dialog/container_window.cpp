@@ -2,7 +2,10 @@
 
 #include <commctrl.h>
 
-#include "win32/plugin/module.h"
+#include <optional>
+
+#include "win32/common/module.h"
+#include "win32/common/window_guard.h"
 
 namespace markwash::win32 {
 namespace {
@@ -34,22 +37,29 @@ LRESULT Forward(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return result;
 }
 
-LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+// What every container does itself; nothing for the messages left to the
+// window's own handling.
+std::optional<LRESULT> HandleAsContainer(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (IsForwarded(message)) return Forward(window, message, wParam, lParam);
   // A multi-line edit asks its parent to close on Esc; a container is no
   // window that closes.
   if (message == WM_CLOSE) return 0;
-  if (message == WM_ERASEBKGND) {
+  if (message == WM_ERASEBKGND) {  // a group box paints only its frame and caption
     RECT r;
     ::GetClientRect(window, &r);
     ::FillRect(reinterpret_cast<HDC>(wParam), &r, ::GetSysColorBrush(COLOR_BTNFACE));
     return 1;
   }
-  return ::DefWindowProcW(window, message, wParam, lParam);
+  return std::nullopt;
+}
+
+LRESULT ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto handled = HandleAsContainer(window, message, wParam, lParam);
+  return handled ? *handled : ::DefWindowProcW(window, message, wParam, lParam);
 }
 
 // A raised outer and a lowered inner edge with a border between them.
-LRESULT CALLBACK BevelPanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT BevelPanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_PAINT) return ContainerProc(window, message, wParam, lParam);
   PAINTSTRUCT ps;
   HDC dc = ::BeginPaint(window, &ps);
@@ -62,17 +72,9 @@ LRESULT CALLBACK BevelPanelProc(HWND window, UINT message, WPARAM wParam, LPARAM
   return 0;
 }
 
-LRESULT CALLBACK ForwardingSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                        DWORD_PTR) {
-  if (IsForwarded(message)) return Forward(window, message, wParam, lParam);
-  if (message == WM_CLOSE) return 0;  // as a container: see ContainerProc
-  if (message == WM_ERASEBKGND) {       // a group box paints only its frame and caption
-    RECT r;
-    ::GetClientRect(window, &r);
-    ::FillRect(reinterpret_cast<HDC>(wParam), &r, ::GetSysColorBrush(COLOR_BTNFACE));
-    return 1;
-  }
-  if (message == WM_NCDESTROY) ::RemoveWindowSubclass(window, ForwardingSubclassProc, 1);
+LRESULT ForwardingSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (const auto handled = HandleAsContainer(window, message, wParam, lParam)) return *handled;
+  if (message == WM_NCDESTROY) ::RemoveWindowSubclass(window, GuardedSubclassProc<ForwardingSubclassProc>, 1);
   return ::DefSubclassProc(window, message, wParam, lParam);
 }
 
@@ -80,15 +82,15 @@ LRESULT CALLBACK ForwardingSubclassProc(HWND window, UINT message, WPARAM wParam
 
 void RegisterContainerClass() {
   WNDCLASSEXW wc{};
-  wc.lpfnWndProc = ContainerProc;
+  wc.lpfnWndProc = GuardedWindowProc<ContainerProc>;
   wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   wc.lpszClassName = kContainerClass;
   RegisterLibraryClass(wc);
-  wc.lpfnWndProc = BevelPanelProc;
+  wc.lpfnWndProc = GuardedWindowProc<BevelPanelProc>;
   wc.lpszClassName = kBevelPanelClass;
   RegisterLibraryClass(wc);
 }
 
-void ForwardNotificationsOf(HWND window) { ::SetWindowSubclass(window, ForwardingSubclassProc, 1, 0); }
+void ForwardNotificationsOf(HWND window) { ::SetWindowSubclass(window, GuardedSubclassProc<ForwardingSubclassProc>, 1, 0); }
 
 }  // namespace markwash::win32

@@ -12,7 +12,7 @@
 #include "win32/dialog/enhanced_edit.h"
 #include "win32/dialog/link_label.h"
 #include "win32/dialog/dialog_keys.h"
-#include "win32/plugin/module.h"
+#include "win32/common/module.h"
 
 namespace markwash::win32 {
 namespace {
@@ -134,9 +134,7 @@ void ControlSet::Create(HWND form) {
   entries_.reserve(layout.size());
   for (size_t i = 0; i < layout.size(); ++i) {
     const ControlSpec& row = layout[i];
-    HWND parent = row.parent == kFormName ? form : Get(row.parent);
-    HWND window = CreateWindowFor(row, parent, kFirstControlId + static_cast<int>(i));
-    byName_.emplace(row.name, entries_.size());
+    HWND window = CreateWindowFor(row, ParentOf(row), kFirstControlId + static_cast<int>(i));
     entries_.push_back({&row, window, row.rect, row.rect.width});
   }
   BindUpDowns();
@@ -145,16 +143,17 @@ void ControlSet::Create(HWND form) {
     if (e.row->kind != ControlKind::PageControl) continue;
     MatchTabRowHeight(e.window);
     ::SendMessageW(e.window, TCM_SETCURSEL, 0, 0);  // every page control opens on its first page
-    ShowSelectedSheet(e.row->name);
+    ShowSelectedSheet(e.row->id);
   }
   Arrange();
 }
 
-void ControlSet::ShowSelectedSheet(std::string_view pageControl) {
+void ControlSet::ShowSelectedSheet(ControlId pageControl) {
   const auto selected = ::SendMessageW(Get(pageControl), TCM_GETCURSEL, 0, 0);
+  const std::string_view name = Spec(pageControl).name;
   int index = 0;
   for (const Entry& e : entries_) {
-    if (e.row->parent != pageControl || e.row->kind != ControlKind::TabSheet) continue;
+    if (e.row->parent != name || e.row->kind != ControlKind::TabSheet) continue;
     ::ShowWindow(e.window, index++ == selected ? SW_SHOW : SW_HIDE);
   }
 }
@@ -219,55 +218,59 @@ HFONT ControlSet::FontFor(const ControlSpec& row) const {
 }
 
 HWND ControlSet::Find(std::string_view name) const {
-  const Entry* e = EntryOf(name);
-  return e ? e->window : nullptr;
+  const ControlSpec* row = FindControlSpec(name);
+  return row && Created() ? Get(row->id) : nullptr;
 }
 
-HWND ControlSet::Get(std::string_view name) const {
-  if (name == kFormName) return form_;
-  HWND window = Find(name);
-  if (!window) throw Error("The dialog has no control named " + std::string(name));
-  return window;
+HWND ControlSet::Get(ControlId id) const { return entries_.at(static_cast<size_t>(id)).window; }
+
+HWND ControlSet::ParentOf(const ControlSpec& row) const {
+  if (row.parent == kFormName) return form_;
+  const ControlSpec* parent = FindControlSpec(row.parent);
+  if (!parent) throw Error("The dialog has no control named " + std::string(row.parent));
+  return Get(parent->id);
 }
 
-std::string_view ControlSet::NameOf(int id) const {
+int ControlSet::IdOf(ControlId id) const { return kFirstControlId + static_cast<int>(id); }
+
+std::optional<ControlId> ControlSet::IdFromCommand(int id) const {
   const int index = id - kFirstControlId;
-  if (index < 0 || index >= static_cast<int>(entries_.size())) return {};
-  return entries_[static_cast<size_t>(index)].row->name;
+  if (index < 0 || index >= static_cast<int>(entries_.size())) return std::nullopt;
+  return static_cast<ControlId>(index);
 }
 
-int ControlSet::IdOf(std::string_view name) const {
-  auto it = byName_.find(name);
-  return it == byName_.end() ? 0 : kFirstControlId + static_cast<int>(it->second);
+ControlId ControlSet::DefaultButton() const {
+  for (const ControlSpec& row : DialogLayout())
+    if (row.flags & kDefaultButton) return row.id;
+  throw Error("The layout has no default button");
 }
 
-int ControlSet::DockedWidth(std::string_view name) const {
-  const Entry* e = EntryOf(name);
-  return e ? e->docked.width : 0;
+int ControlSet::DockedWidth(ControlId id) const { return entries_.at(static_cast<size_t>(id)).docked.width; }
+
+void ControlSet::SetDockedWidth(ControlId id, int width) {
+  Entry& e = entries_.at(static_cast<size_t>(id));
+  e.docked.width = e.wantedWidth = width;
 }
 
-void ControlSet::SetDockedWidth(std::string_view name, int width) {
-  if (Entry* e = EntryOf(name)) e->docked.width = e->wantedWidth = width;
+namespace {
+
+// The group that a splitter resizes.
+const ControlSpec* SplitterGroup(HWND splitter) {
+  const ControlSpec* row = FindControlSpec(static_cast<const char*>(::GetPropW(splitter, kControlNameProperty)));
+  return row ? FindControlSpec(row->buddy) : nullptr;
 }
 
-ControlSet::Entry* ControlSet::EntryOf(std::string_view name) {
-  auto it = byName_.find(name);
-  return it == byName_.end() ? nullptr : &entries_[it->second];
-}
-
-const ControlSet::Entry* ControlSet::EntryOf(std::string_view name) const {
-  auto it = byName_.find(name);
-  return it == byName_.end() ? nullptr : &entries_[it->second];
-}
+}  // namespace
 
 int ControlSet::SplitterGroupWidth(HWND splitter) const {
-  const ControlSpec* row = FindControlSpec(static_cast<const char*>(::GetPropW(splitter, kControlNameProperty)));
-  return row ? DockedWidth(row->buddy) : 0;
+  const ControlSpec* group = SplitterGroup(splitter);
+  return group ? DockedWidth(group->id) : 0;
 }
 
 void ControlSet::SplitterDragged(HWND splitter, int startWidth, int dx) {
   const ControlSpec* row = FindControlSpec(static_cast<const char*>(::GetPropW(splitter, kControlNameProperty)));
-  if (!row) return;
+  const ControlSpec* group = SplitterGroup(splitter);
+  if (!row || !group) return;
   const int requested = row->dock == Dock::Left ? startWidth + dx : startWidth - dx;
   int sideWidths = 0;
   for (Entry& e : entries_)
@@ -278,8 +281,8 @@ void ControlSet::SplitterDragged(HWND splitter, int startWidth, int dx) {
   RECT page;
   ::GetClientRect(::GetParent(splitter), &page);
   const SplitterLimits limits =
-      ComputeSplitterLimits(row->minSize, page.right - page.left, sideWidths, DockedWidth(row->buddy));
-  SetDockedWidth(row->buddy, ClampSplitterWidth(requested, limits));
+      ComputeSplitterLimits(row->minSize, page.right - page.left, sideWidths, DockedWidth(group->id));
+  SetDockedWidth(group->id, ClampSplitterWidth(requested, limits));
   Arrange();
 }
 

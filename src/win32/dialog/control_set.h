@@ -1,11 +1,12 @@
 // The dialog's windows, created from the layout table and kept arranged by
-// the docking engine. Each window carries its name as a window property, so
-// tests and tools can find it by the name the layout gives it.
+// the docking engine. Code finds a window by its ControlId; each window also
+// carries its layout name as a window property, so tests and tools can find
+// it, and the stored state names it.
 #pragma once
 #include <windows.h>
 
+#include <optional>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "core/dialog/layout_table.h"
@@ -22,19 +23,22 @@ class ControlSet : public SplitterHost {
  public:
   ControlSet();
   void Create(HWND form);
-  HWND Get(std::string_view name) const;  // raises an error for an unknown name
+  bool Created() const { return !entries_.empty(); }
+  HWND Get(ControlId id) const;
   HWND Find(std::string_view name) const;  // nullptr for an unknown name
-  std::string_view NameOf(int id) const;   // empty for an unknown id
-  int IdOf(std::string_view name) const;
+  // The command id of a control, and the control of a command id.
+  int IdOf(ControlId id) const;
+  std::optional<ControlId> IdFromCommand(int id) const;
+  ControlId DefaultButton() const;
   // Docked width of a left- or right-docked container as laid out.
-  int DockedWidth(std::string_view name) const;
+  int DockedWidth(ControlId id) const;
   // The width asked for (by a splitter or a stored value); each layout fits
   // the side groups of a page into it (see FitSideGroupsOf).
-  void SetDockedWidth(std::string_view name, int width);
+  void SetDockedWidth(ControlId id, int width);
   // Lays out every container's docked children for the current window size.
   void Arrange();
   // Shows the tab sheet of a page control's selected tab and hides the others.
-  void ShowSelectedSheet(std::string_view pageControl);
+  void ShowSelectedSheet(ControlId pageControl);
   // Hands the dialog loop's messages to the hint window.
   void RelayToHints(const MSG& msg) { hints_.Relay(msg); }
   HintWindow& Hints() { return hints_; }
@@ -43,7 +47,6 @@ class ControlSet : public SplitterHost {
   void SplitterDragged(HWND splitter, int startWidth, int dx) override;
   HFONT NormalFont() const { return normalFont_.get(); }
   HFONT BoldFont() const { return boldFont_.get(); }
-  HFONT FixedFont() const { return fixedFont_.get(); }
 
  private:
   struct Entry {
@@ -64,12 +67,10 @@ class ControlSet : public SplitterHost {
   // wider than the page they would hide the middle group and the splitters
   // for good (control_set_side_groups.cpp).
   void FitSideGroupsOf(std::string_view parentName, int clientWidth);
-  Entry* EntryOf(std::string_view name);
-  const Entry* EntryOf(std::string_view name) const;
+  HWND ParentOf(const ControlSpec& row) const;
 
   HWND form_ = nullptr;
-  std::vector<Entry> entries_;
-  std::unordered_map<std::string_view, size_t> byName_;
+  std::vector<Entry> entries_;  // in the order of the layout rows, so indexed by ControlId
   UniqueFont normalFont_, boldFont_, fixedFont_, titleFont_, linkFont_;
   HintWindow hints_;
 };

@@ -10,6 +10,11 @@
 namespace markwash::win32 {
 
 void ControlSet::FitSideGroupsOf(std::string_view parentName, int clientWidth) {
+  // The group a splitter resizes is its buddy.
+  const auto GroupOf = [this](const ControlSpec& splitter) -> Entry* {
+    const ControlSpec* group = FindControlSpec(splitter.buddy);
+    return group ? &entries_.at(static_cast<size_t>(group->id)) : nullptr;
+  };
   Entry* left = nullptr;
   Entry* right = nullptr;
   int leftMinimum = 0, rightMinimum = 0, splitterWidths = 0;
@@ -20,10 +25,10 @@ void ControlSet::FitSideGroupsOf(std::string_view parentName, int clientWidth) {
     splitterWidths += e.docked.width;
     middleMinimum = std::min(middleMinimum, e.row->minSize);
     if (e.row->dock == Dock::Left) {
-      left = EntryOf(e.row->buddy);
+      left = GroupOf(*e.row);
       leftMinimum = e.row->minSize;
     } else {
-      right = EntryOf(e.row->buddy);
+      right = GroupOf(*e.row);
       rightMinimum = e.row->minSize;
     }
   }

@@ -2,12 +2,14 @@
 
 #include <commctrl.h>
 
+#include "win32/common/window_guard.h"
+
 namespace markwash::win32 {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 0x4D4B;  // "MK"
 
-LRESULT CALLBACK MemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+LRESULT MemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
   if (message == WM_GETDLGCODE) {
     LRESULT code = ::DefSubclassProc(window, message, wParam, lParam);
     const auto* msg = reinterpret_cast<const MSG*>(lParam);
@@ -18,20 +20,20 @@ LRESULT CALLBACK MemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     }
     return code;
   }
-  if (message == WM_NCDESTROY) ::RemoveWindowSubclass(window, MemoProc, kSubclassId);
+  if (message == WM_NCDESTROY) ::RemoveWindowSubclass(window, GuardedSubclassProc<MemoProc>, kSubclassId);
   return ::DefSubclassProc(window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK UnboundLabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+LRESULT UnboundLabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
   if (message == WM_GETDLGCODE) return 0;  // not a label to the dialog manager
-  if (message == WM_NCDESTROY) ::RemoveWindowSubclass(window, UnboundLabelProc, kSubclassId);
+  if (message == WM_NCDESTROY) ::RemoveWindowSubclass(window, GuardedSubclassProc<UnboundLabelProc>, kSubclassId);
   return ::DefSubclassProc(window, message, wParam, lParam);
 }
 
 }  // namespace
 
-void LeaveAcceleratorUnbound(HWND label) { ::SetWindowSubclass(label, UnboundLabelProc, kSubclassId, 0); }
+void LeaveAcceleratorUnbound(HWND label) { ::SetWindowSubclass(label, GuardedSubclassProc<UnboundLabelProc>, kSubclassId, 0); }
 
-void LeaveDialogKeysToDialog(HWND memo) { ::SetWindowSubclass(memo, MemoProc, kSubclassId, 0); }
+void LeaveDialogKeysToDialog(HWND memo) { ::SetWindowSubclass(memo, GuardedSubclassProc<MemoProc>, kSubclassId, 0); }
 
 }  // namespace markwash::win32

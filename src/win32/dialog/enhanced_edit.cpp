@@ -6,8 +6,9 @@
 #include <string>
 
 #include "core/dialog/numeric_text.h"
-#include "win32/common/guarded_subclass.h"
 #include "win32/common/text_encoding.h"
+#include "win32/common/window_guard.h"
+#include "win32/common/window_text.h"
 
 namespace markwash::win32 {
 namespace {
@@ -17,12 +18,6 @@ constexpr UINT_PTR kSubclassId = 0x4E45;  // "EN"
 struct FieldState {
   std::wstring entryText;  // the text when the field last got the focus
 };
-
-std::wstring TextOf(HWND window) {
-  std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
 
 std::wstring ClipboardFirstLine(HWND owner) {
   std::wstring line;
@@ -71,7 +66,7 @@ LRESULT HandleFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
     }
     case WM_SETFOCUS: {
       const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
-      state->entryText = TextOf(window);
+      state->entryText = WindowText(window);
       if (!(::GetKeyState(VK_LBUTTON) & 0x8000)) ::SendMessageW(window, EM_SETSEL, 0, -1);
       return result;
     }

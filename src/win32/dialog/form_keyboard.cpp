@@ -5,8 +5,6 @@
 
 #include <commctrl.h>
 
-#include <exception>
-
 #include "win32/dialog/tab_cycle.h"
 
 namespace markwash::win32 {
@@ -22,13 +20,15 @@ bool TMarkwashForm::NextControlRequested(WPARAM wParam, LPARAM lParam) {
 bool TMarkwashForm::PageKeyDown(const MSG& msg) {
   const int step = PageStepOf(msg);
   if (step == 0) return false;
-  try {
-    HWND pages = controls_.Get("Pages");
+  Dispatch([&] {
+    HWND pages = controls_.Get(ControlId::Pages);
     const auto count = static_cast<int>(::SendMessageW(pages, TCM_GETITEMCOUNT, 0, 0));
     const auto current = static_cast<int>(::SendMessageW(pages, TCM_GETCURSEL, 0, 0));
-    if (count <= 0) return true;
+    if (count <= 0) return;
+    const ControlSpec* sheet = SheetAt(Spec(ControlId::Pages).name, ((current + step) % count + count) % count);
+    if (!sheet) return;
     HWND focus = ::GetFocus();
-    ActivatePage(((current + step) % count + count) % count);
+    ActivatePage(sheet->id);
     // The focus never stays behind on a page that went out of sight: it goes
     // to the new page's first control, or to the tabs when the page has none.
     if (focus && !::IsWindowVisible(focus)) {
@@ -36,11 +36,7 @@ bool TMarkwashForm::PageKeyDown(const MSG& msg) {
       ::SendMessageW(window_, WM_NEXTDLGCTL,
                      reinterpret_cast<WPARAM>(first && ::IsChild(pages, first) ? first : pages), TRUE);
     }
-  } catch (const std::exception& e) {
-    ShowError(e.what());
-  } catch (...) {
-    ShowError("Unknown error");
-  }
+  });
   return true;
 }
 

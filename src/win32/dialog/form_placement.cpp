@@ -5,9 +5,12 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/common/ascii_text.h"
 #include "core/common/error.h"
 #include "core/dialog/layout_table.h"
 #include "win32/common/text_encoding.h"
+#include "win32/common/unique_handle.h"
+#include "win32/common/window_text.h"
 
 namespace markwash::win32 {
 namespace {
@@ -16,14 +19,14 @@ constexpr int kVersion = 0;
 constexpr char kSection[] = "GUI";
 constexpr DWORD kMaxValueLength = 1023;
 
-std::vector<std::string> StoredProps() {
-  return {"lTidyPath.Caption", "gSourceFormatting.Width", "gFormats.Width", "pcNewTags.ActivePage"};
+// "component.property", the names as the placement file keeps them.
+std::string Prop(ControlId id, std::string_view property) {
+  return std::string(Spec(id).name) + "." + std::string(property);
 }
 
-// Property names are plain ASCII.
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return lower(x) == lower(y); });
+std::vector<std::string> StoredProps() {
+  return {Prop(ControlId::lTidyPath, "Caption"), Prop(ControlId::gSourceFormatting, "Width"),
+          Prop(ControlId::gFormats, "Width"), Prop(ControlId::pcNewTags, "ActivePage")};
 }
 
 // The sheets of a page control, in the order of their tabs.
@@ -33,18 +36,6 @@ std::vector<std::string> SheetsOf(std::string_view pageControl) {
     if (row.parent == pageControl && row.kind == ControlKind::TabSheet) sheets.emplace_back(row.name);
   return sheets;
 }
-
-class ScreenDc {
- public:
-  ScreenDc() : dc_(::GetDC(nullptr)) {}
-  ~ScreenDc() { ::ReleaseDC(nullptr, dc_); }
-  ScreenDc(const ScreenDc&) = delete;
-  ScreenDc& operator=(const ScreenDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
 
 }  // namespace
 
@@ -103,7 +94,7 @@ PositionWords TFormStorage::Bounds() const {
 }
 
 ScreenMetrics TFormStorage::Screen() const {
-  const ScreenDc screen;
+  const UniqueDc screen(::CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
   return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
           ::GetDeviceCaps(screen.get(), LOGPIXELSY)};
 }
@@ -112,25 +103,23 @@ std::optional<PropertyRef> TFormStorage::FindProperty(std::string_view component
   const ControlSpec* row = FindControlSpec(component);
   if (!row || !controls_.Find(component)) return std::nullopt;
   const std::string name(component);
-  if (EqualIgnoringCase(property, "Caption")) return PropertyRef{name, "Caption", PropertyKind::Text};
-  if (EqualIgnoringCase(property, "Width")) return PropertyRef{name, "Width", PropertyKind::WholeNumber};
-  if (EqualIgnoringCase(property, "ActivePage") && row->kind == ControlKind::PageControl)
+  if (EqualsIgnoreAsciiCase(property, "Caption")) return PropertyRef{name, "Caption", PropertyKind::Text};
+  if (EqualsIgnoreAsciiCase(property, "Width")) return PropertyRef{name, "Width", PropertyKind::WholeNumber};
+  if (EqualsIgnoreAsciiCase(property, "ActivePage") && row->kind == ControlKind::PageControl)
     return PropertyRef{name, "ActivePage", PropertyKind::PageReference};
   return std::nullopt;
 }
 
 std::string TFormStorage::PropertyText(const PropertyRef& ref) const {
-  HWND window = controls_.Get(ref.component);
+  HWND window = controls_.Find(ref.component);
   switch (ref.kind) {
     case PropertyKind::Text: {
-      std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-      text.resize(static_cast<size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-      return WideToAnsi(text);
+      return WideToAnsi(WindowText(window));
     }
     case PropertyKind::WholeNumber: {
       const ControlSpec* row = FindControlSpec(ref.component);
       if (row->dock == Dock::Left || row->dock == Dock::Right)
-        return std::to_string(controls_.DockedWidth(ref.component));
+        return std::to_string(controls_.DockedWidth(row->id));
       RECT r{};
       ::GetWindowRect(window, &r);
       return std::to_string(r.right - r.left);
@@ -150,24 +139,24 @@ void TFormStorage::SetWholeNumber(const PropertyRef& ref, int value) {
   const int width = std::max(0, value);
   const ControlSpec* row = FindControlSpec(ref.component);
   if (row->dock == Dock::Left || row->dock == Dock::Right) {
-    controls_.SetDockedWidth(ref.component, width);
+    controls_.SetDockedWidth(row->id, width);
     controls_.Arrange();
     return;
   }
-  HWND window = controls_.Get(ref.component);
+  HWND window = controls_.Find(ref.component);
   RECT r{};
   ::GetWindowRect(window, &r);
   ::SetWindowPos(window, nullptr, 0, 0, width, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TFormStorage::SetText(const PropertyRef& ref, const std::string& value) {
-  ::SetWindowTextW(controls_.Get(ref.component), AnsiToWide(value).c_str());
+  ::SetWindowTextW(controls_.Find(ref.component), AnsiToWide(value).c_str());
 }
 
 void TFormStorage::SetPageReference(const PropertyRef& ref, const std::string& storedName) {
   const auto sheets = SheetsOf(ref.component);
   const auto index = FindPageByName(storedName, kFormName, sheets);
-  ::SendMessageW(controls_.Get(ref.component), TCM_SETCURSEL, index ? static_cast<WPARAM>(*index) : WPARAM(-1), 0);
+  ::SendMessageW(controls_.Find(ref.component), TCM_SETCURSEL, index ? static_cast<WPARAM>(*index) : WPARAM(-1), 0);
   for (size_t i = 0; i < sheets.size(); ++i)
     if (HWND sheet = controls_.Find(sheets[i])) ::ShowWindow(sheet, index == i ? SW_SHOW : SW_HIDE);
 }

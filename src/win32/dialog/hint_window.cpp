@@ -3,8 +3,9 @@
 #include <commctrl.h>
 
 #include "core/common/error.h"
-#include "win32/plugin/application.h"
-#include "win32/plugin/module.h"
+#include "win32/common/application.h"
+#include "win32/common/module.h"
+#include "win32/common/window_guard.h"
 
 namespace markwash::win32 {
 namespace {
@@ -34,12 +35,12 @@ HWND DialogControlAt(HWND form, POINT screen) {
 
 // The tooltip asks which window is under the pointer before it shows a hint;
 // the system's answer skips disabled windows.
-LRESULT CALLBACK TipProc(HWND tip, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR form) {
+LRESULT TipProc(HWND tip, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR form) {
   if (message == TTM_WINDOWFROMPOINT && lParam) {
     if (HWND control = DialogControlAt(reinterpret_cast<HWND>(form), *reinterpret_cast<const POINT*>(lParam)))
       return reinterpret_cast<LRESULT>(control);
   }
-  if (message == WM_NCDESTROY) ::RemoveWindowSubclass(tip, TipProc, 1);
+  if (message == WM_NCDESTROY) ::RemoveWindowSubclass(tip, GuardedSubclassProc<TipProc>, 1);
   return ::DefSubclassProc(tip, message, wParam, lParam);
 }
 
@@ -52,7 +53,7 @@ void HintWindow::Create(HWND form) {
                                ModuleInstance(), nullptr);
   if (!tooltip_) throw Error("Cannot create the dialog's hint window");
   ::SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, kMaxHintWidth);
-  ::SetWindowSubclass(tooltip_, TipProc, 1, reinterpret_cast<DWORD_PTR>(form_));
+  ::SetWindowSubclass(tooltip_, GuardedSubclassProc<TipProc>, 1, reinterpret_cast<DWORD_PTR>(form_));
   FollowApplicationTimes();
   // Ends with the dialog window, before this object.
   ::SetTimer(form_, reinterpret_cast<UINT_PTR>(this), kPollMs, PollDisabled);

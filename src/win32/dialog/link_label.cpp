@@ -3,19 +3,12 @@
 #include <memory>
 #include <string>
 
+#include "win32/common/module.h"
 #include "win32/common/text_encoding.h"
-#include "win32/plugin/module.h"
+#include "win32/common/window_guard.h"
+#include "win32/common/window_text.h"
 
 namespace markwash::win32 {
-namespace {
-
-std::wstring TextOf(HWND window) {
-  std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
-}  // namespace
 
 void TLinkLabel::RegisterClass() {
   WNDCLASSEXW wc{};
@@ -47,9 +40,10 @@ void TLinkLabel::SetColors(COLORREF text, COLORREF background, bool transparent)
   Repaint();
 }
 
-void TLinkLabel::SetHoverFont(HFONT font) {
+void TLinkLabel::SetHoverFont(HFONT font, bool underlined) {
   LOGFONTW attributes{};
   if (!::GetObjectW(font, sizeof attributes, &attributes)) return;
+  if (underlined) attributes.lfUnderline = TRUE;
   hoverFont_.reset(::CreateFontIndirectW(&attributes));
   if (HoverFontInEffect()) Repaint();
 }
@@ -72,11 +66,8 @@ LRESULT CALLBACK TLinkLabel::WindowProc(HWND window, UINT message, WPARAM wParam
     delete label;
     return ::DefWindowProcW(window, message, wParam, lParam);
   }
-  try {
-    return label->Handle(message, wParam, lParam);
-  } catch (...) {  // no exception leaves a window procedure
-    return ::DefWindowProcW(window, message, wParam, lParam);
-  }
+  return Guarded([&] { return label->Handle(message, wParam, lParam); },
+                 [&] { return ::DefWindowProcW(window, message, wParam, lParam); });
 }
 
 LRESULT TLinkLabel::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -164,7 +155,7 @@ void TLinkLabel::Draw(HDC dc, const RECT& area) {
   ::SetTextColor(dc, ::IsWindowEnabled(window_) ? textColor_ : ::GetSysColor(COLOR_GRAYTEXT));
   // The label's text is UTF-16; the system's ANSI drawing shows it in the
   // code page of the dialog's texts.
-  std::string text = WideToAnsi(TextOf(window_));
+  std::string text = WideToAnsi(WindowText(window_));
   // Measured on the whole label, not on the part being repainted, so that a
   // partial repaint wraps and places the text exactly as a full one.
   RECT measured = client;

@@ -3,7 +3,7 @@
 // wrap, path or end ellipsis), can switch to a hover font while the mouse
 // pointer is over it, shows its own cursor, and tells its parent of a click
 // as a button would (WM_COMMAND with BN_CLICKED and its id), so the dialog
-// dispatches link clicks by control name like button clicks.
+// dispatches link clicks by control id like button clicks.
 #pragma once
 #include <windows.h>
 
@@ -25,7 +25,7 @@ class TLinkLabel {
   void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
   HFONT Font() const { return font_; }
   // Copies the given font's attributes into the label's own hover font.
-  void SetHoverFont(HFONT font);
+  void SetHoverFont(HFONT font, bool underlined = false);
   void SetHoverFontUsed(bool used);
   bool HoverFontInEffect() const { return hoverFontUsed_ && mouseInside_; }
   bool MouseInside() const { return mouseInside_; }

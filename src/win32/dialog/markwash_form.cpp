@@ -2,15 +2,13 @@
 
 #include <commctrl.h>
 
-#include <exception>
-#include <utility>
 
 #include "core/common/error.h"
+#include "win32/common/application.h"
+#include "win32/common/module.h"
 #include "win32/common/system_error.h"
 #include "win32/common/text_encoding.h"
-#include "win32/dialog/form_placement.h"
 #include "win32/dialog/number_pair.h"
-#include "win32/plugin/module.h"
 #include "win32/plugin/plugin_state.h"
 
 namespace markwash::win32 {
@@ -21,7 +19,7 @@ struct alignas(4) EmptyDialogTemplate {
   DLGTEMPLATE header;
   WORD menu = 0;
   WORD windowClass = 0;
-  WCHAR title[16] = L"Markwash Plugin";
+  WCHAR title[1] = L"";
 };
 
 constexpr char kNoMemoryForResultText[] =
@@ -55,14 +53,13 @@ TMarkwashForm::TMarkwashForm() {
   window_ = ::CreateDialogIndirectParamW(ModuleInstance(), &dialogTemplate.header, ::GetActiveWindow(), DialogProc,
                                          reinterpret_cast<LPARAM>(this));
   if (!window_) RaiseLastSystemError();
+  errorBoxOwner_.emplace(window_);
   try {
     ::SetWindowTextW(window_, Utf8ToWide(kFormCaption).c_str());
     ::SetWindowPos(window_, nullptr, 0, 0, kFormWidth, kFormHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     controls_.Create(window_);
-    optionSets_ = std::make_unique<FormOptionSets>(MakeOptionFormSite(), waitCursor_);
-    WireEvents();
-    ActivatePage(0);
-    FormPlacement = std::make_unique<TFormStorage>(window_, controls_, placementFileName_);
+    OnClick(ControlId::bOK, [this] { bOKClick(); });
+    OnClick(ControlId::bCancel, [this] { bCancelClick(); });
     FormCreate();
   } catch (...) {
     ::DestroyWindow(window_);
@@ -71,58 +68,35 @@ TMarkwashForm::TMarkwashForm() {
 }
 
 TMarkwashForm::~TMarkwashForm() {
-  Dispatch(&TMarkwashForm::FormPlacementDestroy);
-  Dispatch(&TMarkwashForm::FormDestroy);
+  RunEvent(FormEvent::Destroy);
+  Dispatch([this] { FormDestroy(); });
   ::DestroyWindow(window_);
+  parts_.clear();
 }
 
-void TMarkwashForm::WireEvents() {
-  clickHandlers_ = {
-      {"bOK", &TMarkwashForm::bOKClick},
-      {"bCancel", &TMarkwashForm::bCancelClick},
-      {"bRunTidy", &TMarkwashForm::bRunTidyClick},
-      {"lTidyPath", &TMarkwashForm::lTidyPathClick},
-      {"lAuthorEmail", &TMarkwashForm::lAuthorEmailClick},
-      {"lAuthorHP", &TMarkwashForm::lAuthorHPClick},
-      {"lTidySF", &TMarkwashForm::lTidySFClick},
-      {"lTidyDownload", &TMarkwashForm::lTidySFClick},
-      // The option set buttons of both pages share their handlers.
-      {"bSaveOptions", &TMarkwashForm::bSaveOptionsClick},
-      {"Button1", &TMarkwashForm::bSaveOptionsClick},
-      {"bLoadOptions", &TMarkwashForm::bLoadOptionsClick},
-      {"Button2", &TMarkwashForm::bLoadOptionsClick},
-      {"bResetOptions", &TMarkwashForm::bResetOptionsClick},
-      {"Button3", &TMarkwashForm::bResetOptionsClick},
-      {"bAsDefaultOptions", &TMarkwashForm::bAsDefaultOptionsClick},
-      {"Button4", &TMarkwashForm::bAsDefaultOptionsClick},
-      {"cbWrap", &TMarkwashForm::cbWrapClick},
-      {"cbClean", &TMarkwashForm::cbCleanClick},
-      {"cbAltText", &TMarkwashForm::cbAltTextClick},
-      {"cbInputXML", &TMarkwashForm::cbInputXMLClick},
-      {"cbLogicalEmphasis", &TMarkwashForm::cbLogicalEmphasisClick},
-      {"bPrintErrors", &TMarkwashForm::bPrintErrorsClick},
-  };
+void TMarkwashForm::FormCreate() {
+  TheApplication().hintHidePauseMs = 10000;
+  inputLines_.clear();
+  outputLines_.clear();
+}
+
+void TMarkwashForm::FormDestroy() {
+  inputLines_.clear();
+  outputLines_.clear();
 }
 
 int TMarkwashForm::ShowModal() {
-  // The show event, before the window is first visible: the stored state.
-  Dispatch(&TMarkwashForm::FormPlacementShow);
-  if (!FormPlacement->placed()) {  // centred on the primary screen
-    RECT r;
-    ::GetWindowRect(window_, &r);
-    const int width = r.right - r.left, height = r.bottom - r.top;
-    ::SetWindowPos(window_, nullptr, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                   (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  // Before the window is first visible: the stored state.
+  RunEvent(FormEvent::Show);
   DisabledWindows disabled{window_, {}};
   ::EnumThreadWindows(::GetCurrentThreadId(), DisableThreadWindow, reinterpret_cast<LPARAM>(&disabled));
   shown_ = true;
   modalResult_ = kModalNone;
-  ::ShowWindow(window_, FormPlacement->ShowCommand());
+  ::ShowWindow(window_, showCommand_);
   // Showing need not resize either: the stored widths meet the shown size now.
   controls_.Arrange();
-  // Showing need not resize; the default option set comes now at the latest.
-  Dispatch(&TMarkwashForm::FormResize);
+  // Showing need not resize; the resize handlers run now at the latest.
+  RunEvent(FormEvent::Resize);
   ::SetForegroundWindow(window_);
   MSG msg;
   while (modalResult_ == kModalNone) {
@@ -143,7 +117,7 @@ int TMarkwashForm::ShowModal() {
       ::DispatchMessageW(&msg);
     }
   }
-  Dispatch(&TMarkwashForm::FormPlacementClose);
+  RunEvent(FormEvent::Close);
   // Enable the host before hiding, so that activation goes back to it.
   for (HWND w : disabled.windows)
     if (::IsWindow(w)) ::EnableWindow(w, TRUE);
@@ -154,11 +128,8 @@ int TMarkwashForm::ShowModal() {
 // The block is made before the dialog closes: when memory is short, the
 // user is told and the output stays offered.
 void TMarkwashForm::bOKClick() {
-  handedBack_ = NewResultBlock(OutputLines.empty() ? InputLines : OutputLines);
-  if (!handedBack_) {
-    ShowError(Utf8ToAnsi(kNoMemoryForResultText));
-    return;
-  }
+  handedBack_ = NewResultBlock(outputLines_.empty() ? inputLines_ : outputLines_);
+  if (!handedBack_) throw Error(Utf8ToAnsi(kNoMemoryForResultText));
   EndModal(kModalOk);
 }
 
@@ -169,26 +140,19 @@ INT_PTR CALLBACK TMarkwashForm::DialogProc(HWND window, UINT message, WPARAM wPa
   }
   auto* form = reinterpret_cast<TMarkwashForm*>(::GetWindowLongPtrW(window, DWLP_USER));
   if (!form) return FALSE;
-  try {
-    return form->HandleMessage(message, wParam, lParam);
-  } catch (const std::exception& e) {
-    form->ShowError(e.what());
-  } catch (...) {
-    form->ShowError("Unknown error");
-  }
-  return TRUE;
+  return Guarded([&] { return form->HandleMessage(message, wParam, lParam); }, [] { return INT_PTR{TRUE}; });
 }
 
 INT_PTR TMarkwashForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SIZE:
-      if (!controls_.Find("Pages")) return FALSE;  // still being built
+      if (!controls_.Created()) return FALSE;
       controls_.Arrange();
       // Only once shown: the first resize must follow the restored state.
-      if (shown_) Dispatch(&TMarkwashForm::FormResize);
+      if (shown_) RunEvent(FormEvent::Resize);
       return TRUE;
-    case kDocTypePicked:
-      Dispatch(&TMarkwashForm::cbDocTypeChange);
+    case kRunPosted:
+      RunPosted();
       return TRUE;
     case WM_GETMINMAXINFO: {
       auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
@@ -204,7 +168,7 @@ INT_PTR TMarkwashForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
       return TRUE;
     case DM_GETDEFID:
-      ::SetWindowLongPtrW(window_, DWLP_MSGRESULT, MAKELONG(controls_.IdOf("bRunTidy"), DC_HASDEFID));
+      ::SetWindowLongPtrW(window_, DWLP_MSGRESULT, MAKELONG(controls_.IdOf(controls_.DefaultButton()), DC_HASDEFID));
       return TRUE;
     case WM_CLOSE:
       EndModal(kModalCancel);
@@ -214,54 +178,18 @@ INT_PTR TMarkwashForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
   }
 }
 
-bool TMarkwashForm::Dispatch(Handler handler) {
-  try {
-    (this->*handler)();
-    return true;
-  } catch (const std::exception& e) {
-    ShowError(e.what());
-  } catch (...) {
-    ShowError("Unknown error");
-  }
-  return false;
-}
-
-void TMarkwashForm::ShowError(const std::string& text) {
-  ::MessageBoxW(window_, AnsiToWide(text).c_str(), Utf8ToWide(kFormCaption).c_str(), MB_OK | MB_ICONERROR);
-}
-
 void TMarkwashForm::OnCommand(int id, int code) {
   if (id == IDOK) {  // Enter where no control takes it: press the default button
-    HWND run = controls_.Get("bRunTidy");
-    if (::IsWindowEnabled(run)) ::SendMessageW(run, BM_CLICK, 0, 0);
+    HWND button = controls_.Get(controls_.DefaultButton());
+    if (::IsWindowEnabled(button)) ::SendMessageW(button, BM_CLICK, 0, 0);
     return;
   }
-  const std::string_view name = controls_.NameOf(id);
-  if (name.empty()) return;  // IDCANCEL from Esc: no button is bound to Esc
-  // A check box set from code runs its rule in the option engine already.
-  if (optionSets_ && optionSets_->Updating()) return;
-  if (code == BN_CLICKED) {
-    auto it = clickHandlers_.find(name);
-    if (it != clickHandlers_.end()) {
-      sender_ = controls_.Get(name);
-      Dispatch(it->second);
-      sender_ = nullptr;
-    }
-  }
-  OnOptionCommand(name, code);
-}
-
-void TMarkwashForm::RunClickHandler(std::string_view name) {
-  auto it = clickHandlers_.find(name);
-  if (it == clickHandlers_.end()) return;
-  HWND previous = std::exchange(sender_, controls_.Get(name));
-  try {
-    (this->*it->second)();
-  } catch (...) {
-    sender_ = previous;
-    throw;
-  }
-  sender_ = previous;
+  const std::optional<ControlId> control = controls_.IdFromCommand(id);
+  if (!control) return;  // IDCANCEL from Esc: no button is bound to Esc
+  // A control changed by code: its handlers ran in the code already.
+  if (muted_ > 0) return;
+  if (code == BN_CLICKED) Dispatch([this, control] { Click(*control); });
+  RunNotification(*control, code);
 }
 
 void TMarkwashForm::OnNotify(const NMHDR& header) {
@@ -271,34 +199,35 @@ void TMarkwashForm::OnNotify(const NMHDR& header) {
     ::SetWindowLongPtrW(window_, DWLP_MSGRESULT, taken);  // nonzero: the up-down does not step itself
     return;
   }
-  if (header.code == TCN_SELCHANGE && header.hwndFrom == controls_.Find("pcNewTags")) {
-    controls_.ShowSelectedSheet("pcNewTags");
+  if (header.code == TCN_SELCHANGE && header.hwndFrom == controls_.Get(ControlId::pcNewTags)) {
+    controls_.ShowSelectedSheet(ControlId::pcNewTags);
     return;
   }
-  if (header.hwndFrom != controls_.Find("Pages")) return;
+  if (header.hwndFrom != controls_.Get(ControlId::Pages)) return;
   if (header.code == TCN_SELCHANGING) {
     // A script that cannot be read keeps its page, so that no edit made there is lost.
-    const bool mayLeave = Dispatch(&TMarkwashForm::PagesChanging);
+    const bool mayLeave = RunEvent(FormEvent::PagesChanging);
     ::SetWindowLongPtrW(window_, DWLP_MSGRESULT, mayLeave ? FALSE : TRUE);
   } else if (header.code == TCN_SELCHANGE) {
-    controls_.ShowSelectedSheet("Pages");
-    Dispatch(&TMarkwashForm::PagesChange);
+    controls_.ShowSelectedSheet(ControlId::Pages);
+    RunEvent(FormEvent::PagesChange);
   }
 }
 
-void TMarkwashForm::ActivatePage(int index) {
-  HWND pages = controls_.Get("Pages");
+void TMarkwashForm::ActivatePage(ControlId sheet) {
+  HWND pages = controls_.Get(ControlId::Pages);
+  const int index = PageIndexOf(sheet);
   const bool changing = ::SendMessageW(pages, TCM_GETCURSEL, 0, 0) != index;
-  if (changing && !Dispatch(&TMarkwashForm::PagesChanging)) return;
+  if (changing && !RunEvent(FormEvent::PagesChanging)) return;
   ::SendMessageW(pages, TCM_SETCURSEL, index, 0);
-  controls_.ShowSelectedSheet("Pages");
-  if (changing) Dispatch(&TMarkwashForm::PagesChange);
+  controls_.ShowSelectedSheet(ControlId::Pages);
+  if (changing) RunEvent(FormEvent::PagesChange);
 }
 
-std::string_view TMarkwashForm::ActivePageName() const {
-  static constexpr std::string_view kSheets[] = {"tsOptions", "tsError", "tsOut", "tsCfg", "TabSheet1"};
-  const auto index = ::SendMessageW(controls_.Get("Pages"), TCM_GETCURSEL, 0, 0);
-  return index >= 0 && index < 5 ? kSheets[index] : std::string_view{};
+ControlId TMarkwashForm::ActivePage() const {
+  const auto index = ::SendMessageW(controls_.Get(ControlId::Pages), TCM_GETCURSEL, 0, 0);
+  const ControlSpec* sheet = SheetAt(Spec(ControlId::Pages).name, static_cast<int>(index));
+  return sheet ? sheet->id : ControlId::Pages;
 }
 
 }  // namespace markwash::win32

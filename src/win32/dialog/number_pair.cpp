@@ -4,8 +4,9 @@
 #include <string>
 
 #include "core/dialog/numeric_text.h"
-#include "win32/common/guarded_subclass.h"
 #include "win32/common/text_encoding.h"
+#include "win32/common/window_guard.h"
+#include "win32/common/window_text.h"
 
 namespace markwash::win32 {
 namespace {
@@ -33,9 +34,7 @@ int StoredPosition(HWND upDown) { return static_cast<int>(::DefSubclassProc(upDo
 
 // The field's number, or INT_MIN when the text is no whole number in range.
 int FieldNumber(HWND upDown, HWND field) {
-  std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(field)) + 1, L'\0');
-  text.resize(static_cast<size_t>(::GetWindowTextW(field, text.data(), static_cast<int>(text.size()))));
-  return ReadUpDownPosition(WideToAnsi(text), RangeOf(upDown), SystemConventions(), INT_MIN);
+  return ReadUpDownPosition(WideToAnsi(WindowText(field)), RangeOf(upDown), SystemConventions(), INT_MIN);
 }
 
 void ShowPosition(HWND upDown, HWND field) {

@@ -13,42 +13,42 @@
 namespace markwash::win32 {
 
 void ControlSet::ApplyOptionFace(const ControlSpec& row, HWND window) {
-  const OptionFace* face = FindOptionFace(row.name);
+  const OptionFace* face = FindOptionFace(row.id);
   if (!face) return;
   switch (row.kind) {
     case ControlKind::CheckBox:
-      ::SendMessageW(window, BM_SETCHECK, face->checked ? BST_CHECKED : BST_UNCHECKED, 0);
+      ::SendMessageW(window, BM_SETCHECK, face->built.checked ? BST_CHECKED : BST_UNCHECKED, 0);
       break;
     case ControlKind::DropDownList:
     case ControlKind::EditableCombo:
       for (std::string_view item : face->items)
         ::SendMessageW(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(item).c_str()));
-      ::SendMessageW(window, CB_SETCURSEL, static_cast<WPARAM>(face->item), 0);
+      ::SendMessageW(window, CB_SETCURSEL, static_cast<WPARAM>(face->built.item), 0);
       break;
     default:
       break;
   }
   const std::string_view text = row.kind == ControlKind::Edit || row.kind == ControlKind::NumericEdit ||
                                         row.kind == ControlKind::EditableCombo
-                                    ? face->text
+                                    ? face->built.text
                                     : face->caption;
   if (row.caption.empty() && !text.empty()) ::SetWindowTextW(window, Utf8ToWide(text).c_str());
-  if (!face->enabled) ::EnableWindow(window, FALSE);
+  if (!face->built.enabled) ::EnableWindow(window, FALSE);
 }
 
 void ControlSet::BindUpDowns() {
   for (const Entry& e : entries_) {
     if (e.row->kind != ControlKind::UpDown) continue;
-    const OptionFace* face = FindOptionFace(e.row->name);
-    HWND buddy = Get(e.row->buddy);
+    const OptionFace* face = FindOptionFace(e.row->id);
+    const ControlSpec& field = *FindControlSpec(e.row->buddy);
+    HWND buddy = Get(field.id);
     BindNumberPair(e.window, buddy);
     if (face) {
       ::SendMessageW(e.window, UDM_SETRANGE32, face->min, face->max);
-      ::SendMessageW(e.window, UDM_SETPOS32, 0, face->position);
+      ::SendMessageW(e.window, UDM_SETPOS32, 0, face->built.position);
     }
     // Binding moves the pair (the up-down onto the field's right part); the
     // layout has placed both already.
-    const ControlSpec& field = *FindControlSpec(e.row->buddy);
     ::MoveWindow(buddy, field.rect.left, field.rect.top, field.rect.width, field.rect.height, FALSE);
     ::MoveWindow(e.window, e.row->rect.left, e.row->rect.top, e.row->rect.width, e.row->rect.height, FALSE);
   }
@@ -56,7 +56,7 @@ void ControlSet::BindUpDowns() {
 
 void ControlSet::AddHints() {
   for (const Entry& e : entries_) {
-    const OptionFace* face = FindOptionFace(e.row->name);
+    const OptionFace* face = FindOptionFace(e.row->id);
     if (face && !face->hint.empty()) hints_.Add(e.window, Utf8ToWide(face->hint));
   }
 }

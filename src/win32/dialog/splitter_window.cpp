@@ -2,7 +2,8 @@
 
 #include <memory>
 
-#include "win32/plugin/module.h"
+#include "win32/common/module.h"
+#include "win32/common/window_guard.h"
 
 namespace markwash::win32 {
 namespace {
@@ -57,21 +58,11 @@ LRESULT HandleSplitterProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
   return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
-// No exception may leave a window procedure: a failure there falls back to
-// the default handling.
-LRESULT CALLBACK SplitterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  try {
-    return HandleSplitterProc(window, message, wParam, lParam);
-  } catch (...) {
-    return ::DefWindowProcW(window, message, wParam, lParam);
-  }
-}
-
 }  // namespace
 
 void RegisterSplitterClass() {
   WNDCLASSEXW wc{};
-  wc.lpfnWndProc = SplitterProc;
+  wc.lpfnWndProc = GuardedWindowProc<HandleSplitterProc>;
   wc.hCursor = ::LoadCursorW(nullptr, IDC_SIZEWE);
   wc.hbrBackground = ::GetSysColorBrush(COLOR_BTNFACE);
   wc.lpszClassName = kSplitterClass;

@@ -5,41 +5,35 @@
 #include <algorithm>
 
 #include "core/common/error.h"
+#include "core/dialog/option_faces.h"
 #include "win32/common/file_system.h"
 #include "win32/common/text_encoding.h"
-#include "win32/common/unique_handle.h"
+#include "win32/common/window_text.h"
 #include "win32/dialog/link_label.h"
 
 namespace markwash::win32 {
 namespace {
-
-std::wstring WindowTextOf(HWND window) {
-  const int length = ::GetWindowTextLengthW(window);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  text.resize(static_cast<size_t>(::GetWindowTextW(window, text.data(), length + 1)));
-  return text;
-}
 
 // The largest text an edit control takes; the script may be any size.
 constexpr WPARAM kUnlimitedText = 0x7FFFFFFE;
 
 }  // namespace
 
-HWND DialogOptionView::Window(OptionControl control) const { return site_.control(Entry(control).name); }
+HWND DialogOptionView::Window(OptionControl control) const { return site_.Control(ControlOf(control)); }
 
 bool DialogOptionView::Checked(OptionControl box) {
   return ::SendMessageW(Window(box), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void DialogOptionView::SetCheckedRaw(OptionControl box, bool checked) {
-  UpdateScope scope(updating_);
+  MutedNotifications muted(site_);
   ::SendMessageW(Window(box), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 bool DialogOptionView::Enabled(OptionControl control) { return ::IsWindowEnabled(Window(control)) != FALSE; }
 
 void DialogOptionView::SetEnabled(OptionControl control, bool enabled) {
-  UpdateScope scope(updating_);
+  MutedNotifications muted(site_);
   ::EnableWindow(Window(control), enabled ? TRUE : FALSE);
 }
 
@@ -49,14 +43,14 @@ int DialogOptionView::ItemIndex(OptionControl list) {
 }
 
 void DialogOptionView::SetItemIndex(OptionControl list, int item) {
-  UpdateScope scope(updating_);
+  MutedNotifications muted(site_);
   ::SendMessageW(Window(list), CB_SETCURSEL, static_cast<WPARAM>(item), 0);
 }
 
-std::string DialogOptionView::Text(OptionControl control) { return WideToAnsi(WindowTextOf(Window(control))); }
+std::string DialogOptionView::Text(OptionControl control) { return WideToAnsi(WindowText(Window(control))); }
 
 void DialogOptionView::SetText(OptionControl control, std::string_view text) {
-  UpdateScope scope(updating_);
+  MutedNotifications muted(site_);
   HWND window = Window(control);
   if (Entry(control).kind == OptionKind::kEditableCombo) {
     // A combo keeps its selected item when only its text is set.
@@ -72,7 +66,7 @@ int DialogOptionView::Position(OptionControl updown) {
 }
 
 void DialogOptionView::SetPosition(OptionControl updown, int position) {
-  UpdateScope scope(updating_);
+  MutedNotifications muted(site_);
   const OptionEntry& entry = Entry(updown);
   ::SendMessageW(Window(updown), UDM_SETPOS32, 0, std::clamp(position, entry.min, entry.max));
 }
@@ -85,26 +79,20 @@ std::string DialogOptionView::TidyPath() { return Text(OptionControl::lTidyPath)
 // elsewhere first when Tidy is started.
 void DialogOptionView::SetTidyPath(std::string_view path, bool bold) {
   const std::string text = bold ? std::string(path) : FullPathName(std::string(path));
-  UpdateScope scope(updating_);
+  MutedNotifications muted(site_);
   HWND window = Window(OptionControl::lTidyPath);
-  const HFONT font = site_.labelFont(bold);
+  const HFONT font = site_.LabelFont(bold);
   ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-  if (TLinkLabel* label = TLinkLabel::Of(window)) {
-    LOGFONTW attributes{};
-    ::GetObjectW(font, sizeof attributes, &attributes);
-    attributes.lfUnderline = TRUE;
-    const UniqueFont underlined(::CreateFontIndirectW(&attributes));
-    label->SetHoverFont(underlined.get());
-  }
+  if (TLinkLabel* label = TLinkLabel::Of(window)) label->SetHoverFont(font, true);
   ::SetWindowTextW(window, AnsiToWide(text).c_str());
 }
 
 TextLines DialogOptionView::ScriptLines() {
-  return SplitLines(WideToAnsi(WindowTextOf(Window(OptionControl::mCfg))));
+  return SplitLines(WideToAnsi(WindowText(Window(OptionControl::mCfg))));
 }
 
 void DialogOptionView::SetScriptLines(const TextLines& lines) {
-  UpdateScope scope(updating_);
+  MutedNotifications muted(site_);
   HWND memo = Window(OptionControl::mCfg);
   ::SendMessageW(memo, EM_SETLIMITTEXT, kUnlimitedText, 0);
   const std::wstring text = AnsiToWide(JoinLines(lines));

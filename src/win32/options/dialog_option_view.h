@@ -1,21 +1,18 @@
 // The option engine's view of the real dialog: the option controls of the
-// page "Optionen", the path label and the script memo mCfg, found by their
-// layout names. Setters change the controls without running option rules;
-// while one runs, Updating() tells the dialog to ignore the notifications
-// that the change itself causes.
+// page "Optionen", the path label and the script memo mCfg. Setters change
+// the controls without running option rules: while one runs, the form's
+// notifications are muted, so the change itself runs no handler.
 #pragma once
 #include <windows.h>
 
 #include "core/options/option_view.h"
-#include "win32/options/option_form_site.h"
+#include "win32/dialog/form_site.h"
 
 namespace markwash::win32 {
 
 class DialogOptionView : public OptionView {
  public:
-  explicit DialogOptionView(const OptionFormSite& site) : site_(site) {}
-
-  bool Updating() const { return updating_ > 0; }
+  explicit DialogOptionView(FormSite& site) : site_(site) {}
 
   bool Checked(OptionControl box) override;
   void SetCheckedRaw(OptionControl box, bool checked) override;
@@ -33,23 +30,9 @@ class DialogOptionView : public OptionView {
   void SetScriptLines(const TextLines& lines) override;
 
  private:
-  // Counts nested setters, so that notifications sent while one runs are
-  // recognised as the view's own.
-  class UpdateScope {
-   public:
-    explicit UpdateScope(int& depth) : depth_(depth) { ++depth_; }
-    ~UpdateScope() { --depth_; }
-    UpdateScope(const UpdateScope&) = delete;
-    UpdateScope& operator=(const UpdateScope&) = delete;
-
-   private:
-    int& depth_;
-  };
-
   HWND Window(OptionControl control) const;
 
-  const OptionFormSite& site_;
-  int updating_ = 0;
+  FormSite& site_;
 };
 
 }  // namespace markwash::win32

@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "core/common/error.h"
-#include "core/options/option_texts.h"
+#include "core/dialog/dialog_texts.h"
+#include "core/options/option_engine.h"
 #include "win32/common/text_encoding.h"
 
 namespace markwash::win32 {

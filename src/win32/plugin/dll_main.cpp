@@ -2,7 +2,7 @@
 #include <objbase.h>
 #include <windows.h>
 
-#include "win32/plugin/module.h"
+#include "win32/common/module.h"
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
   using namespace markwash::win32;

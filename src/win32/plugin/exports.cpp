@@ -3,10 +3,15 @@
 
 #include <memory>
 
+#include "win32/dialog/about_links.h"
 #include "win32/dialog/markwash_form.h"
+#include "win32/dialog/placement_part.h"
+#include "win32/dialog/printing_part.h"
+#include "win32/options/options_part.h"
 #include "win32/plugin/export_boundary.h"
 #include "win32/plugin/plugin_state.h"
 #include "win32/runner/temp_file.h"
+#include "win32/runner/tidy_run_part.h"
 
 namespace markwash::win32 {
 namespace {
@@ -20,6 +25,12 @@ struct RetryLeftoversAtEnd {
 const char* StartPlugin(const char* text) {
   RetryLeftoversAtEnd retry;
   auto form = std::make_unique<TMarkwashForm>();
+  // The parts' handlers of one event run in this order.
+  form->Add<PlacementPart>(form->Controls());
+  OptionsPart& options = form->Add<OptionsPart>();
+  form->Add<TidyRunPart>(options);
+  form->Add<AboutLinks>();
+  form->Add<PrintingPart>();
   form->SetInputText(text ? text : "");
   if (form->ShowModal() != kModalOk) return kEmptyResult;
   SetResultKind(kResultText);

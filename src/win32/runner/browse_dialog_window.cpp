@@ -7,16 +7,17 @@
 #include <commctrl.h>
 #include <shlwapi.h>
 
-#include <cctype>
-
+#include "core/common/ascii_text.h"
 #include "core/runner/browse_paths.h"
 #include "win32/common/system_error.h"
 #include "win32/common/unique_handle.h"
+#include "win32/common/window_guard.h"
 
 namespace markwash::win32 {
 namespace {
 
 constexpr int kTreeGap = 5;  // pixels between the line above the tree and the tree
+constexpr UINT_PTR kSubclassId = 1;
 
 RECT RectInDialog(HWND dialog, HWND control) {
   RECT r;
@@ -25,12 +26,10 @@ RECT RectInDialog(HWND dialog, HWND control) {
   return r;
 }
 
-std::string UpperClassName(HWND window) {
+std::string ClassName(HWND window) {
   char name[64] = "";
   ::GetClassNameA(window, name, sizeof name);
-  std::string upper = name;
-  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return upper;
+  return name;
 }
 
 struct FoundControls {
@@ -39,12 +38,12 @@ struct FoundControls {
 
 BOOL CALLBACK CollectControl(HWND window, LPARAM param) {
   auto* found = reinterpret_cast<FoundControls*>(param);
-  const std::string cls = UpperClassName(window);
-  if (cls == "STATIC") {
+  const std::string cls = ClassName(window);
+  if (EqualsIgnoreAsciiCase(cls, "STATIC")) {
     (found->title ? found->status : found->title) = window;
-  } else if (cls == "SYSTREEVIEW32") {
+  } else if (EqualsIgnoreAsciiCase(cls, "SYSTREEVIEW32")) {
     found->tree = window;
-  } else if (cls == "BUTTON") {
+  } else if (EqualsIgnoreAsciiCase(cls, "BUTTON")) {
     (found->ok ? found->cancel : found->ok) = window;
   }
   return TRUE;
@@ -58,9 +57,7 @@ void TakeDialogFont(HWND dialog, HWND control) {
 }  // namespace
 
 void TBrowseForFolderDialog::InitDialogWindow() {
-  ::SetWindowLongPtrW(dialog_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  shellWindowProc_ = reinterpret_cast<WNDPROC>(
-      ::SetWindowLongPtrW(dialog_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DialogWindowProc)));
+  ::SetWindowSubclass(dialog_, GuardedSubclassProc<DialogSubclassProc>, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   FindDialogControls();
   if (options_ & bfoEdit) {
     CreateEditBox();
@@ -207,11 +204,10 @@ void TBrowseForFolderDialog::DrawStatusText(const DRAWITEMSTRUCT& item) {
   ::SetBkMode(item.hDC, oldMode);
 }
 
-LRESULT CALLBACK TBrowseForFolderDialog::DialogWindowProc(HWND window, UINT message, WPARAM wParam,
-                                                          LPARAM lParam) {
-  auto* self = reinterpret_cast<TBrowseForFolderDialog*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
-  return self->HandleDialogMessage(window, message, wParam, lParam);
+LRESULT TBrowseForFolderDialog::DialogSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                                   DWORD_PTR self) {
+  if (message == WM_NCDESTROY) ::RemoveWindowSubclass(window, GuardedSubclassProc<DialogSubclassProc>, kSubclassId);
+  return reinterpret_cast<TBrowseForFolderDialog*>(self)->HandleDialogMessage(window, message, wParam, lParam);
 }
 
 LRESULT TBrowseForFolderDialog::HandleDialogMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -237,7 +233,7 @@ LRESULT TBrowseForFolderDialog::HandleDialogMessage(HWND window, UINT message, W
       Guarded([&] { DoCustomButtonClick(); });
     }
   }
-  return ::CallWindowProcW(shellWindowProc_, window, message, wParam, lParam);
+  return ::DefSubclassProc(window, message, wParam, lParam);
 }
 
 }  // namespace markwash::win32

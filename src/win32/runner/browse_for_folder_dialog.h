@@ -116,7 +116,8 @@ class TBrowseForFolderDialog {
 
  private:
   static int CALLBACK BrowseCallback(HWND dialog, UINT message, LPARAM param, LPARAM data);
-  static LRESULT CALLBACK DialogWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT DialogSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                    DWORD_PTR self);
   LRESULT HandleDialogMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   // Runs an event or step inside the shell's loop: an error there closes the
   // browser and is raised again by Execute, since none may cross the shell.
@@ -147,7 +148,6 @@ class TBrowseForFolderDialog {
   ItemIdList rootList_, startupList_, selected_;
   HWND dialog_ = nullptr;
   bool open_ = false;
-  WNDPROC shellWindowProc_ = nullptr;
   HWND titleLabel_ = nullptr, statusLabel_ = nullptr, treeView_ = nullptr, okButton_ = nullptr,
        cancelButton_ = nullptr;
   HWND editBox_ = nullptr, customButton_ = nullptr;

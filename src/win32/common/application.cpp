@@ -1,4 +1,4 @@
-#include "win32/plugin/application.h"
+#include "win32/common/application.h"
 
 namespace markwash::win32 {
 

@@ -1,4 +1,4 @@
-#include "win32/plugin/module.h"
+#include "win32/common/module.h"
 
 #include <vector>
 

@@ -5,22 +5,23 @@
 #include "core/dialog/option_faces.h"
 #include "win32/common/file_system.h"
 #include "win32/common/text_encoding.h"
-#include "win32/dialog/markwash_form.h"
+#include "win32/runner/tidy_run_part.h"
 #include "win32/runner/tidy_version_probe.h"
 
 namespace markwash::win32 {
 
-std::wstring TMarkwashForm::TidyPathHint() {
-  std::string hint(FindOptionFace("lTidyPath")->hint);
-  const std::string path = optionSets_->TidyPath();
+std::wstring TidyRunPart::TidyPathHint() {
+  std::string hint(FindOptionFace(ControlId::lTidyPath)->hint);
+  const std::string path = options_.TidyPath();
   if (FileExists(path)) hint += "\r\n\r\n" + TidyVersionCaption(KnownTidyVersion(path));
   return Utf8ToWide(hint);
 }
 
-void TMarkwashForm::ShowTidyInUse() {
-  const std::string path = optionSets_->TidyPath();
+void TidyRunPart::ShowTidyInUse() {
+  if (site_.ActivePage() != ControlId::TabSheet1) return;
+  const std::string path = options_.TidyPath();
   const std::string text = FileExists(path) ? TidyInUseText(KnownTidyVersion(path)) : std::string(about::kTidyNeeded);
-  ::SetWindowTextW(Control("lTidyNeeded"), Utf8ToWide(text).c_str());
+  ::SetWindowTextW(site_.Control(ControlId::lTidyNeeded), Utf8ToWide(text).c_str());
 }
 
 }  // namespace markwash::win32

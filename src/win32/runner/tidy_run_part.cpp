@@ -6,13 +6,14 @@
 // Filling a memo with a large text takes the edit control far longer than
 // Tidy takes for the document, so the output page is filled when it is first
 // shown after a run: "O&K" need not wait for a page the user may never open.
+#include "win32/runner/tidy_run_part.h"
+
 #include "core/common/error.h"
 #include "core/runner/run_outcome.h"
 #include "core/runner/tidy_exit.h"
 #include "win32/common/file_system.h"
+#include "win32/common/module.h"
 #include "win32/common/text_encoding.h"
-#include "win32/dialog/markwash_form.h"
-#include "win32/plugin/module.h"
 #include "win32/runner/run_configuration_file.h"
 #include "win32/runner/temp_file.h"
 #include "win32/runner/tidy_process.h"
@@ -22,7 +23,6 @@ namespace {
 
 constexpr int kTidyShowCommand = SW_SHOWMINNOACTIVE;
 constexpr WPARAM kUnlimitedText = 0x7FFFFFFE;
-constexpr int kMessagesPage = 1;  // tsError, "Meldungen"
 
 // The lines as UTF-16 with CR LF after each, converted in place so that a
 // large document is not held once more as joined 8-bit text.
@@ -79,27 +79,36 @@ class RunningFlag {
 
 }  // namespace
 
-void TMarkwashForm::bRunTidyClick() {
+TidyRunPart::TidyRunPart(FormSite& site, OptionsPart& options) : site_(site), options_(options) {
+  site.OnClick(ControlId::bRunTidy, [this] { bRunTidyClick(); });
+  site.OnClick(ControlId::lTidyPath, [this] { lTidyPathClick(); });
+  site.OnEvent(FormEvent::PagesChange, [this] { ShowPendingRunOutput(); });
+  site.OnEvent(FormEvent::PagesChange, [this] { ShowTidyInUse(); });
+  site.SetLiveHint(ControlId::lTidyPath, [this] { return TidyPathHint(); });
+}
+
+void TidyRunPart::bRunTidyClick() {
   if (tidyRunning_) return;
   // The program checked is the program run: a bare name would be looked up
   // in the host's folder first.
-  const std::string tidy = FullPathName(optionSets_->TidyPath());
+  const std::string tidy = FullPathName(options_.TidyPath());
   if (!FileExists(tidy)) {
     AskForTidyLocation();  // the run itself needs another click
     return;
   }
   RunningFlag running(tidyRunning_);
   BeepWhenDone beep;
-  WaitCursorScope wait(waitCursor_);
+  WaitCursorScope wait(site_.Cursor());
+  TextLines& output = site_.OutputLines();
   TextLines notes;
   TextLines messages;
   std::string error;
   bool keepEarlierOutput = false;
   try {
     TempFile config("cfg");
-    optionSets_->SaveOptionSet(config.name());
+    options_.SaveOptionSet(config.name());
     notes = AdaptRunConfiguration(config.name(), tidy);
-    RunTidy(tidy, config.name(), kTidyShowCommand, InputLines, OutputLines, messages,
+    RunTidy(tidy, config.name(), kTidyShowCommand, site_.InputLines(), output, messages,
             [this](unsigned seconds) { return AskStopTidy(seconds); });
   } catch (const OutputNotOffered& e) {
     error = e.what();
@@ -112,47 +121,46 @@ void TMarkwashForm::bRunTidyClick() {
   ShowRunMessages(WithNotes(notes, std::move(messages)));
   if (error.empty() || !keepEarlierOutput) {
     // What "O&K" returns is what the output page shows: nothing after a failure.
-    if (!error.empty()) OutputLines.clear();
+    if (!error.empty()) output.clear();
     // The output page shows nothing of an earlier run while it waits.
-    SetMemoText(Control("mOutput"), L"");
-    outputPending_ = !OutputLines.empty();
+    SetMemoText(site_.Control(ControlId::mOutput), L"");
+    outputPending_ = !output.empty();
     mOutputChange();
   }
-  ActivatePage(kMessagesPage);
+  site_.ActivatePage(ControlId::tsError);
   if (!error.empty()) throw Error(error);
-  HWND ok = Control("bOK");
-  if (::IsWindowEnabled(ok)) ::SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(ok), TRUE);
+  HWND ok = site_.Control(ControlId::bOK);
+  if (::IsWindowEnabled(ok)) ::SendMessageW(site_.Window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(ok), TRUE);
 }
 
-bool TMarkwashForm::AskStopTidy(unsigned seconds) {
-  return ::MessageBoxW(window_, Utf8ToWide(HungTidyQuestionText(seconds)).c_str(), Utf8ToWide(kFormCaption).c_str(),
-                       MB_YESNO | MB_ICONQUESTION) == IDYES;
+bool TidyRunPart::AskStopTidy(unsigned seconds) {
+  return site_.Ask(site_.Window(), Utf8ToWide(HungTidyQuestionText(seconds)), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-void TMarkwashForm::ShowRunMessages(const TextLines& messages) {
-  SetMemoText(Control("mErrors"), WideTextOf(messages));
+void TidyRunPart::ShowRunMessages(const TextLines& messages) {
+  SetMemoText(site_.Control(ControlId::mErrors), WideTextOf(messages));
 }
 
-void TMarkwashForm::ShowPendingRunOutput() {
-  if (!outputPending_ || ActivePageName() != "tsOut") return;
+void TidyRunPart::ShowPendingRunOutput() {
+  if (!outputPending_ || site_.ActivePage() != ControlId::tsOut) return;
   outputPending_ = false;
   ShowRunOutput();
 }
 
-void TMarkwashForm::ShowRunOutput() {
-  HWND memo = Control("mOutput");
+void TidyRunPart::ShowRunOutput() {
+  HWND memo = site_.Control(ControlId::mOutput);
   const std::wstring notice = LoadResourceString(kOutputTooLargeNotice);
   try {
     SetMemoText(memo, notice);
     // A memo that cannot hold the text keeps showing the notice; the text
     // still goes back to the host on OK.
-    if (!SetMemoText(memo, WideTextOf(OutputLines))) SetMemoText(memo, notice);
+    if (!SetMemoText(memo, WideTextOf(site_.OutputLines()))) SetMemoText(memo, notice);
   } catch (...) {
     SetMemoText(memo, notice);
   }
   mOutputChange();  // a multi-line edit does not report text set by code
 }
 
-void TMarkwashForm::mOutputChange() { ::EnableWindow(Control("bOK"), !OutputLines.empty()); }
+void TidyRunPart::mOutputChange() { ::EnableWindow(site_.Control(ControlId::bOK), !site_.OutputLines().empty()); }
 
 }  // namespace markwash::win32
