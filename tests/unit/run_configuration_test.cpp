@@ -1,4 +1,4 @@
-#include "core/runner/run_configuration.h"
+#include "core/options/run_configuration.h"
 
 #include <gtest/gtest.h>
 

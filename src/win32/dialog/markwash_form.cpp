@@ -3,13 +3,11 @@
 #include <commctrl.h>
 
 
-#include "core/common/error.h"
 #include "win32/common/application.h"
 #include "win32/common/module.h"
 #include "win32/common/system_error.h"
 #include "win32/common/text_encoding.h"
 #include "win32/dialog/number_pair.h"
-#include "win32/plugin/plugin_state.h"
 
 namespace markwash::win32 {
 namespace {
@@ -21,10 +19,6 @@ struct alignas(4) EmptyDialogTemplate {
   WORD windowClass = 0;
   WCHAR title[1] = L"";
 };
-
-constexpr char kNoMemoryForResultText[] =
-    "Für die Übergabe des Ergebnisses an den Editor ist nicht genug Speicher frei.\r\n"
-    "Die Ausgabe bleibt angeboten; schließen Sie andere Programme oder Dokumente und versuchen Sie es erneut.";
 
 constexpr DWORD kFormStyle =
     WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
@@ -125,11 +119,8 @@ int TMarkwashForm::ShowModal() {
   return modalResult_;
 }
 
-// The block is made before the dialog closes: when memory is short, the
-// user is told and the output stays offered.
 void TMarkwashForm::bOKClick() {
-  handedBack_ = NewResultBlock(outputLines_.empty() ? inputLines_ : outputLines_);
-  if (!handedBack_) throw Error(Utf8ToAnsi(kNoMemoryForResultText));
+  if (accept_) accept_(outputLines_.empty() ? inputLines_ : outputLines_);
   EndModal(kModalOk);
 }
 

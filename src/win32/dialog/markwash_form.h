@@ -7,6 +7,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -41,9 +42,9 @@ class TMarkwashForm : public FormSite {
 
   void SetInputText(std::string_view text) { inputLines_ = SplitLines(text); }
   int ShowModal();
-  // After OK: the block handed back to the host, the output of the last
-  // run, else the input.
-  const char* HandedBackText() const { return handedBack_; }
+  // OK hands the output of the last run, else the input, to this handler
+  // before the dialog closes; an error it raises keeps the dialog open.
+  void OnAccept(std::function<void(const TextLines&)> accept) { accept_ = std::move(accept); }
 
   // The windows, for the parts that lay them out or store their state.
   ControlSet& Controls() { return controls_; }
@@ -79,7 +80,7 @@ class TMarkwashForm : public FormSite {
   ControlSet controls_;
   int modalResult_ = kModalNone;
   bool shown_ = false;
-  const char* handedBack_ = nullptr;
+  std::function<void(const TextLines&)> accept_;
   std::vector<std::unique_ptr<FormPart>> parts_;
   std::optional<ErrorBoxOwner> errorBoxOwner_;  // errors of our window procedures show over this form
 };

@@ -3,6 +3,9 @@
 
 #include <memory>
 
+#include "core/common/error.h"
+#include "win32/common/text_encoding.h"
+
 #include "win32/dialog/about_links.h"
 #include "win32/dialog/markwash_form.h"
 #include "win32/dialog/placement_part.h"
@@ -18,6 +21,10 @@ namespace {
 
 // Temporary files a run could not delete are tried again once the dialog
 // is gone, also when it ended with an error.
+constexpr char kNoMemoryForResultText[] =
+    "Für die Übergabe des Ergebnisses an den Editor ist nicht genug Speicher frei.\r\n"
+    "Die Ausgabe bleibt angeboten; schließen Sie andere Programme oder Dokumente und versuchen Sie es erneut.";
+
 struct RetryLeftoversAtEnd {
   ~RetryLeftoversAtEnd() { RetryTempLeftovers(); }
 };
@@ -32,9 +39,16 @@ const char* StartPlugin(const char* text) {
   form->Add<AboutLinks>();
   form->Add<PrintingPart>();
   form->SetInputText(text ? text : "");
+  // The block is made before the dialog closes: when memory is short, the
+  // user is told and the output stays offered.
+  const char* handedBack = nullptr;
+  form->OnAccept([&handedBack](const TextLines& result) {
+    handedBack = NewResultBlock(result);
+    if (!handedBack) throw Error(Utf8ToAnsi(kNoMemoryForResultText));
+  });
   if (form->ShowModal() != kModalOk) return kEmptyResult;
   SetResultKind(kResultText);
-  return form->HandedBackText();
+  return handedBack;
 }
 
 }  // namespace

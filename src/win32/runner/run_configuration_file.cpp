@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "core/runner/run_configuration.h"
+#include "core/options/run_configuration.h"
 #include "win32/common/ansi_files.h"
 #include "win32/common/text_encoding.h"
 #include "win32/runner/tidy_version_probe.h"
