@@ -34,9 +34,11 @@ void RunTidy(const Dialog& d) {
 }
 
 // Clicks "&Tidy starten", answers the error box the run must show; its text.
+// A run may first ask a newly installed program its version, and a loaded
+// machine runs both slowly: the box is waited for long.
 std::wstring RunToError(const Dialog& d, const std::wstring& part) {
   d.Click("bRunTidy");
-  HWND box = rig::WaitForMessageBox(part);
+  HWND box = rig::WaitForMessageBox(part, 4 * rig::kDefaultWaitMs);
   if (!box) {
     ADD_FAILURE() << "no error box saying " << rig::Narrow(part);
     return {};
