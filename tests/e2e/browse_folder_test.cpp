@@ -182,6 +182,9 @@ TEST_F(BrowseFolderTest, DefaultStatusLineIsOwnerDrawnAndFollowsTheSelection) {
     EXPECT_EQ(t.left, s.left);
     EXPECT_EQ(t.right, s.right);
     EXPECT_EQ(s.bottom + 5, t.top);
+    const RECT title = rig::RectInParent(rig::FindChildWindow(browser, L"Static"));
+    EXPECT_EQ(t.left, title.left);
+    EXPECT_EQ(t.right, title.right);
     // The tree hides its selection without the focus by default.
     EXPECT_EQ(0, ::GetWindowLongW(tree, GWL_STYLE) & TVS_SHOWSELALWAYS);
   });

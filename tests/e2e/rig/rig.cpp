@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <atomic>
 #include <cstring>
@@ -14,7 +15,6 @@
 #include <mutex>
 #include <utility>
 
-#include "rig/png_writer.h"
 #include "win32/common/text_encoding.h"
 
 namespace rig {
@@ -356,6 +356,45 @@ HWND WaitForFolderBrowser(DWORD limitMs) {
   return found;
 }
 
+namespace {
+std::wstring SelectedTreeItem(HWND tree) {
+  const auto item = reinterpret_cast<HTREEITEM>(::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+  if (!item) return {};
+  wchar_t text[MAX_PATH] = L"";
+  TVITEMW tv{};
+  tv.mask = TVIF_TEXT;
+  tv.hItem = item;
+  tv.pszText = text;
+  tv.cchTextMax = MAX_PATH;
+  ::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
+  return text;
+}
+}  // namespace
+
+bool SelectInFolderBrowser(HWND browser, const std::wstring& folder, const std::function<void()>& select,
+                           const std::function<bool()>& done, DWORD limitMs) {
+  std::wstring leaf = folder;
+  while (!leaf.empty() && leaf.back() == L'\\') leaf.pop_back();
+  leaf.erase(0, leaf.find_last_of(L'\\') + 1);
+  HWND tree = FindChildWindow(browser, L"SysTreeView32");
+  const DWORD start = ::GetTickCount();
+  select();
+  while (::GetTickCount() - start < limitMs) {
+    if (WaitUntil(done, 500)) return true;
+    if (SelectedTreeItem(tree) != leaf) select();
+  }
+  return false;
+}
+
+bool SelectFolder(HWND browser, const std::wstring& folder, const std::function<bool()>& done, DWORD limitMs) {
+  std::wstring path = folder;
+  if (path.size() > 3 && path.back() == L'\\') path.pop_back();
+  return SelectInFolderBrowser(
+      browser, path,
+      [&] { ::SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.c_str())); }, done,
+      limitMs);
+}
+
 HWND WaitForMessageBox(const std::wstring& part, DWORD limitMs) {
   HWND found = nullptr;
   WaitUntil(
@@ -608,38 +647,10 @@ int Dialog::ActivePage(const std::string& pageControl) const {
 void Dialog::Sync() const {
   const long sequence = ++g_markerPosted;
   ::PostMessageW(g_marker, WM_APP, static_cast<WPARAM>(sequence), 0);
-  if (!WaitUntil([&] { return g_markerSeen.load() >= sequence; }))
+  // The dialog's thread may be busy with a whole run of Tidy.exe, which under
+  // load takes longer than a window takes to appear.
+  if (!WaitUntil([&] { return g_markerSeen.load() >= sequence; }, 4 * kDefaultWaitMs))
     ADD_FAILURE() << "the dialog did not handle its messages in time";
-}
-
-bool Dialog::SaveScreenshot(const std::wstring& path) const {
-  RECT r;
-  ::GetWindowRect(window_, &r);
-  const int width = r.right - r.left, height = r.bottom - r.top;
-  HDC screen = ::GetDC(nullptr);
-  HDC memory = ::CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = ::SelectObject(memory, bitmap);
-  ::BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-  std::vector<std::uint8_t> rgb(static_cast<size_t>(width) * height * 3);
-  const auto* pixels = static_cast<const std::uint8_t*>(bits);
-  for (size_t i = 0; i < static_cast<size_t>(width) * height; ++i) {
-    rgb[i * 3] = pixels[i * 4 + 2];
-    rgb[i * 3 + 1] = pixels[i * 4 + 1];
-    rgb[i * 3 + 2] = pixels[i * 4];
-  }
-  ::SelectObject(memory, old);
-  ::DeleteObject(bitmap);
-  ::DeleteDC(memory);
-  ::ReleaseDC(nullptr, screen);
-  return WritePng(path, width, height, rgb);
 }
 
 ImmutablePath::ImmutablePath(std::wstring path) : path_(std::move(path)) {

@@ -107,6 +107,14 @@ HWND WaitForTopWindow(const std::wstring& title, const wchar_t* className = null
 // The shell's folder browser of this process: a dialog holding a tree.
 HWND FindFolderBrowser();
 HWND WaitForFolderBrowser(DWORD limitMs = kDefaultWaitMs);
+// Wine's folder tree ignores a selection sent while it fills: `select` (a
+// selection sent to the browser) is repeated whenever the tree does not show
+// `folder` (its last name) as its selected item, until `done` holds.
+bool SelectInFolderBrowser(HWND browser, const std::wstring& folder, const std::function<void()>& select,
+                           const std::function<bool()>& done, DWORD limitMs = 30000);
+// The same for a folder chosen as a click in the tree would.
+bool SelectFolder(HWND browser, const std::wstring& folder, const std::function<bool()>& done,
+                  DWORD limitMs = 30000);
 // A child window of the given class whose text is `text` (nullptr: any text).
 HWND FindChildWindow(HWND parent, const wchar_t* className, const wchar_t* text = nullptr);
 
@@ -189,7 +197,6 @@ class Dialog {
   int ActivePage(const std::string& pageControl) const;
   // Waits until every message posted so far has been handled by the dialog.
   void Sync() const;
-  bool SaveScreenshot(const std::wstring& path) const;
 
  private:
   HWND window_;
