@@ -109,7 +109,7 @@ TEST(TidyRun, RealTidyInFoldersWithBlanksThenOkAndAbbrechenInTheSameLibrary) {
 TEST(TidyRun, StandInsThatAppendCrashHangOrCannotStart) {
   rig::PluginFolder plugin("run-stand-ins");
   auto useTidy = [&](const wchar_t* program) {
-    ASSERT_TRUE(::CopyFileW((rig::ProgramFolder() + program).c_str(), plugin.Path(L"Tidy.exe").c_str(), FALSE));
+    plugin.CopyProgramHere(program, L"Tidy.exe");
   };
   useTidy(L"fake_tidy_append.exe");
   std::string input;  // beyond the edit control's default limit

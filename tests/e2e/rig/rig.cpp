@@ -459,12 +459,6 @@ std::string ControlName(HWND window) {
   return name ? name : "";
 }
 
-HWND FocusedControl(HWND dialog) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  return ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &info) ? info.hwndFocus : nullptr;
-}
-
 bool IsEnabled(HWND window) { return ::IsWindowEnabled(window) != FALSE; }
 
 bool IsChecked(HWND window) { return ::SendMessageW(window, BM_GETCHECK, 0, 0) == BST_CHECKED; }
@@ -499,23 +493,6 @@ HWND HintWindowOf(HWND dialog) {
   });
 }
 
-std::wstring HintText(HWND dialog, HWND control) {
-  HWND tip = HintWindowOf(dialog);
-  if (!tip) {
-    ADD_FAILURE() << "the dialog has no hint window";
-    return {};
-  }
-  std::vector<wchar_t> buffer(4096, L'\0');
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.hwnd = dialog;
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  if (!::SendMessageW(tip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) return {};
-  tool.lpszText = buffer.data();
-  ::SendMessageW(tip, TTM_GETTEXTW, buffer.size(), reinterpret_cast<LPARAM>(&tool));
-  return buffer.data();
-}
-
 CommandRecorder::CommandRecorder(HWND window) {
   {
     std::lock_guard<std::mutex> lock(g_commandsLock);
@@ -536,11 +513,6 @@ bool CommandRecorder::Saw(int id, int code) const {
   for (const auto& command : g_commands)
     if (command.first == id && command.second == code) return true;
   return false;
-}
-
-size_t CommandRecorder::Count() const {
-  std::lock_guard<std::mutex> lock(g_commandsLock);
-  return g_commands.size();
 }
 
 void SetClipboardText(const std::wstring& text) {

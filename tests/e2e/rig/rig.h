@@ -142,14 +142,11 @@ std::wstring WindowText(HWND window);
 std::wstring ClassName(HWND window);
 std::string ControlName(HWND window);  // the name the dialog's layout gives it
 bool IsEnabled(HWND window);
-HWND FocusedControl(HWND dialog);  // the focus of the dialog's thread
 bool IsChecked(HWND window);
 RECT RectInParent(HWND window);
 
-// The dialog's hint window (a tooltip control that it owns) and the hint it
-// holds for a control; empty when the control has none.
+// The dialog's hint window (a tooltip control that it owns).
 HWND HintWindowOf(HWND dialog);
-std::wstring HintText(HWND dialog, HWND control);
 
 // Records the WM_COMMAND messages sent to a window while the recorder lives
 // (a hook on the window's thread); one recorder at a time.
@@ -161,7 +158,6 @@ class CommandRecorder {
   CommandRecorder& operator=(const CommandRecorder&) = delete;
   // A command with this control id and notification code has arrived.
   bool Saw(int id, int code) const;
-  size_t Count() const;
 
  private:
   HHOOK hook_ = nullptr;
