@@ -126,12 +126,14 @@ class BrowseFolderTest : public ::testing::Test {
   // folder, and the same selection is made again until the event reports it.
   bool Reaches(HWND browser, const wchar_t* sub) {
     const std::wstring path = root_ + sub;
+    const std::wstring above = path.substr(0, path.find_last_of(L'\\'));
     bool first = true;  // the component's own selection
     return rig::SelectInFolderBrowser(
         browser, path,
         [&] {
-          if (!std::exchange(first, false))
-            ::SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
+          if (std::exchange(first, false)) return;
+          for (const std::wstring& target : {above, path})
+            ::SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(target.c_str()));
         },
         [&] { return events.Contains("sel:" + Ansi(path)); });
   }

@@ -379,9 +379,9 @@ bool SelectInFolderBrowser(HWND browser, const std::wstring& folder, const std::
   HWND tree = FindChildWindow(browser, L"SysTreeView32");
   const DWORD start = ::GetTickCount();
   select();
-  while (::GetTickCount() - start < limitMs) {
+  for (int round = 1; ::GetTickCount() - start < limitMs; ++round) {
     if (WaitUntil(done, 500)) return true;
-    if (SelectedTreeItem(tree) != leaf) select();
+    if (SelectedTreeItem(tree) != leaf || round % 4 == 0) select();
   }
   return false;
 }
@@ -389,10 +389,18 @@ bool SelectInFolderBrowser(HWND browser, const std::wstring& folder, const std::
 bool SelectFolder(HWND browser, const std::wstring& folder, const std::function<bool()>& done, DWORD limitMs) {
   std::wstring path = folder;
   if (path.size() > 3 && path.back() == L'\\') path.pop_back();
+  const std::wstring above = path.substr(0, path.find_last_of(L'\\'));
+  bool first = true;
+  auto send = [&](const std::wstring& target) {
+    ::SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(target.c_str()));
+  };
   return SelectInFolderBrowser(
       browser, path,
-      [&] { ::SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.c_str())); }, done,
-      limitMs);
+      [&] {
+        if (!std::exchange(first, false)) send(above);
+        send(path);
+      },
+      done, limitMs);
 }
 
 HWND WaitForMessageBox(const std::wstring& part, DWORD limitMs) {

@@ -107,12 +107,14 @@ HWND WaitForTopWindow(const std::wstring& title, const wchar_t* className = null
 // The shell's folder browser of this process: a dialog holding a tree.
 HWND FindFolderBrowser();
 HWND WaitForFolderBrowser(DWORD limitMs = kDefaultWaitMs);
-// Wine's folder tree ignores a selection sent while it fills: `select` (a
-// selection sent to the browser) is repeated whenever the tree does not show
-// `folder` (its last name) as its selected item, until `done` holds.
+// Wine's folder tree ignores a selection sent while it fills, and a
+// selection made while it cannot read the drive reports no path: `select` (a
+// selection sent to the browser) is repeated until `done` holds, at once when
+// the tree does not show `folder` (its last name) as its selected item.
 bool SelectInFolderBrowser(HWND browser, const std::wstring& folder, const std::function<void()>& select,
                            const std::function<bool()>& done, DWORD limitMs = 30000);
-// The same for a folder chosen as a click in the tree would.
+// The same for a folder chosen as a click in the tree would; a repeated
+// selection goes through the folder above, so the browser reports it anew.
 bool SelectFolder(HWND browser, const std::wstring& folder, const std::function<bool()>& done,
                   DWORD limitMs = 30000);
 // A child window of the given class whose text is `text` (nullptr: any text).
