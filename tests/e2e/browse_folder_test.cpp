@@ -130,10 +130,10 @@ class BrowseFolderTest : public ::testing::Test {
     bool first = true;  // the component's own selection
     return rig::SelectInFolderBrowser(
         browser, path,
-        [&] {
+        [&](bool anew) {
           if (std::exchange(first, false)) return;
-          for (const std::wstring& target : {above, path})
-            ::SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(target.c_str()));
+          if (anew) ::SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(above.c_str()));
+          ::SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
         },
         [&] { return events.Contains("sel:" + Ansi(path)); });
   }

@@ -38,11 +38,11 @@ TEST(DialogLinks, PathLabelUnderlinesUnderThePointerShowsItsHintAndReportsClicks
     const auto plain = rig::PrintClient(label);
     const POINT centre = CentreOf(label);
     ::SetCursorPos(centre.x, centre.y);
-    EXPECT_TRUE(rig::WaitUntil([&] { return rig::PrintClient(label) != plain; }, 5000)) << "no hover look";
+    EXPECT_TRUE(rig::WaitUntil([&] { return rig::PrintClient(label) != plain; })) << "no hover look";
     HWND tip = rig::HintWindowOf(d.window());
-    EXPECT_TRUE(rig::WaitUntil([&] { return ::IsWindowVisible(tip) != FALSE; }, 5000)) << "no hint shown";
+    EXPECT_TRUE(rig::WaitUntil([&] { return ::IsWindowVisible(tip) != FALSE; })) << "no hint shown";
     ::SetCursorPos(0, 0);
-    EXPECT_TRUE(rig::WaitUntil([&] { return rig::PrintClient(label) == plain; }, 5000)) << "hover look stays";
+    EXPECT_TRUE(rig::WaitUntil([&] { return rig::PrintClient(label) == plain; })) << "hover look stays";
 
     rig::CommandRecorder commands(d.window());
     rig::PostMouse(label, WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);

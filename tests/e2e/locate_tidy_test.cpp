@@ -56,7 +56,7 @@ bool LabelIsBold(HWND label) {
 ::testing::AssertionResult SearchAndExpect(HWND browser, HWND search, const std::wstring& folder,
                                            const std::wstring& status) {
   return StatusIs(browser, status, rig::SelectInFolderBrowser(
-                                       browser, folder, [&] { ::PostMessageW(search, BM_CLICK, 0, 0); },
+                                       browser, folder, [&](bool) { ::PostMessageW(search, BM_CLICK, 0, 0); },
                                        [&] { return rig::WindowText(StatusLabel(browser)) == status; }));
 }
 

@@ -371,17 +371,22 @@ std::wstring SelectedTreeItem(HWND tree) {
 }
 }  // namespace
 
-bool SelectInFolderBrowser(HWND browser, const std::wstring& folder, const std::function<void()>& select,
+bool SelectInFolderBrowser(HWND browser, const std::wstring& folder, const std::function<void(bool anew)>& select,
                            const std::function<bool()>& done, DWORD limitMs) {
   std::wstring leaf = folder;
   while (!leaf.empty() && leaf.back() == L'\\') leaf.pop_back();
   leaf.erase(0, leaf.find_last_of(L'\\') + 1);
   HWND tree = FindChildWindow(browser, L"SysTreeView32");
   const DWORD start = ::GetTickCount();
-  select();
-  for (int round = 1; ::GetTickCount() - start < limitMs; ++round) {
+  select(false);
+  for (int shownRounds = 0; ::GetTickCount() - start < limitMs;) {
     if (WaitUntil(done, 500)) return true;
-    if (SelectedTreeItem(tree) != leaf || round % 4 == 0) select();
+    if (SelectedTreeItem(tree) != leaf) {
+      shownRounds = 0;
+      select(false);
+    } else if (++shownRounds % 4 == 0) {
+      select(true);
+    }
   }
   return false;
 }
@@ -390,14 +395,13 @@ bool SelectFolder(HWND browser, const std::wstring& folder, const std::function<
   std::wstring path = folder;
   if (path.size() > 3 && path.back() == L'\\') path.pop_back();
   const std::wstring above = path.substr(0, path.find_last_of(L'\\'));
-  bool first = true;
   auto send = [&](const std::wstring& target) {
     ::SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(target.c_str()));
   };
   return SelectInFolderBrowser(
       browser, path,
-      [&] {
-        if (!std::exchange(first, false)) send(above);
+      [&](bool anew) {
+        if (anew) send(above);
         send(path);
       },
       done, limitMs);

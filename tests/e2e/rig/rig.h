@@ -108,13 +108,14 @@ HWND WaitForTopWindow(const std::wstring& title, const wchar_t* className = null
 HWND FindFolderBrowser();
 HWND WaitForFolderBrowser(DWORD limitMs = kDefaultWaitMs);
 // Wine's folder tree ignores a selection sent while it fills, and a
-// selection made while it cannot read the drive reports no path: `select` (a
-// selection sent to the browser) is repeated until `done` holds, at once when
-// the tree does not show `folder` (its last name) as its selected item.
-bool SelectInFolderBrowser(HWND browser, const std::wstring& folder, const std::function<void()>& select,
+// selection made while it cannot read the drive reports no path. `select`
+// makes a selection in the browser: again when the tree does not show
+// `folder` (its last name) as its selected item, and with `anew` set when the
+// tree shows it but `done` still does not hold; until `done` holds.
+bool SelectInFolderBrowser(HWND browser, const std::wstring& folder, const std::function<void(bool anew)>& select,
                            const std::function<bool()>& done, DWORD limitMs = 30000);
-// The same for a folder chosen as a click in the tree would; a repeated
-// selection goes through the folder above, so the browser reports it anew.
+// The same for a folder chosen as a click in the tree would; a selection
+// made anew goes through the folder above, so the browser reports it again.
 bool SelectFolder(HWND browser, const std::wstring& folder, const std::function<bool()>& done,
                   DWORD limitMs = 30000);
 // A child window of the given class whose text is `text` (nullptr: any text).
