@@ -5,7 +5,7 @@
 markwash_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export MARKWASH_BUILD=${MARKWASH_BUILD:-$markwash_root/build}
 export WINEPREFIX=$MARKWASH_BUILD/wineprefix
-export WINEDEBUG=-all
+export WINEDEBUG=${MARKWASH_WINEDEBUG:--all}  # a test may ask for a channel, e.g. warn+heap
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 export LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8
 export MARKWASH_TIDY="Z:$(echo "$MARKWASH_BUILD/tidy/Tidy.exe" | tr / '\\')"

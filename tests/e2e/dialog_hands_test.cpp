@@ -71,11 +71,11 @@ bool InMoveOrSize(const Dialog& d) {
 }
 
 bool FocusBecomes(const Dialog& d, HWND window) {
-  return rig::WaitUntil([&] { return rig::FocusedControl(d.window()) == window; }, 5000);
+  return rig::WaitUntil([&] { return d.FocusedWindow() == window; });
 }
 
 bool PageBecomes(const Dialog& d, const char* pageControl, int index) {
-  return rig::WaitUntil([&] { return d.ActivePage(pageControl) == index; }, 5000);
+  return rig::WaitUntil([&] { return d.ActivePage(pageControl) == index; });
 }
 
 // The side groups and splitters of the options page lie within it, and the
@@ -170,11 +170,11 @@ TEST(DialogHands, MaximiseDragRestoreAndBorderDragKeepTheLayoutWhole) {
     RECT r;
     ::GetWindowRect(d.window(), &r);
     Send({MoveTo({r.right - 3, r.bottom - 3}), Mouse(MOUSEEVENTF_LEFTDOWN)});
-    ASSERT_TRUE(rig::WaitUntil([&] { return InMoveOrSize(d); }, 5000));
+    ASSERT_TRUE(rig::WaitUntil([&] { return InMoveOrSize(d); }));
     Send({MoveTo({r.right + 120, r.bottom + 80})});
-    EXPECT_TRUE(rig::WaitUntil([&] { return Width(d.window()) > r.right - r.left + 100; }, 5000));
+    EXPECT_TRUE(rig::WaitUntil([&] { return Width(d.window()) > r.right - r.left + 100; }));
     Send({Mouse(MOUSEEVENTF_LEFTUP)});
-    EXPECT_TRUE(rig::WaitUntil([&] { return !InMoveOrSize(d); }, 5000));
+    EXPECT_TRUE(rig::WaitUntil([&] { return !InMoveOrSize(d); }));
     ExpectPictureAsRepainted(plugin, d, L"options-border-drag");
     // The same for a long path set into the label.
     d.SetText("lTidyPath", L"C:\\Programme\\Ein sehr langer Ordnername\\Noch ein Ordner\\HTML Tidy\\bin\\Tidy.exe");
@@ -229,12 +229,12 @@ TEST(DialogHands, EveryPageAndControlByKeyboardAndLinksOpenOnce) {
     std::vector<HWND> cycle{pages};
     for (int i = 0; i < 60; ++i) {
       Press(VK_TAB);
-      ASSERT_TRUE(rig::WaitUntil([&] { return rig::FocusedControl(d.window()) != cycle.back(); }, 5000))
+      ASSERT_TRUE(rig::WaitUntil([&] { return d.FocusedWindow() != cycle.back(); }))
           << "Tab stays in " << rig::ControlName(cycle.back());
-      if (rig::FocusedControl(d.window()) == pages) break;
-      cycle.push_back(rig::FocusedControl(d.window()));
+      if (d.FocusedWindow() == pages) break;
+      cycle.push_back(d.FocusedWindow());
     }
-    EXPECT_EQ(pages, rig::FocusedControl(d.window()));
+    EXPECT_EQ(pages, d.FocusedWindow());
     for (const char* name : {"pcNewTags", "eNewBlocklevelTags", "eWrap", "eIndentSpaces", "bSaveOptions", "bCancel"})
       ASSERT_NE(cycle.end(), std::find(cycle.begin(), cycle.end(), d.Get(name))) << name << " is not in the Tab cycle";
     for (const char* name : {"eWrap", "eIndentSpaces"}) {
@@ -260,7 +260,7 @@ TEST(DialogHands, EveryPageAndControlByKeyboardAndLinksOpenOnce) {
       d.Sync();
       ASSERT_EQ(text, rig::WindowText(field));
       Press(VK_TAB);
-      EXPECT_TRUE(rig::WaitUntil([&] { return rig::WindowText(field) == before; }, 5000)) << t.field << " " << rig::Narrow(text);
+      EXPECT_TRUE(rig::WaitUntil([&] { return rig::WindowText(field) == before; })) << t.field << " " << rig::Narrow(text);
     }
 
     // Arrow keys on a focused tab strip switch its tabs.
@@ -290,7 +290,7 @@ TEST(DialogHands, EveryPageAndControlByKeyboardAndLinksOpenOnce) {
     Press(VK_NEXT, {VK_CONTROL});
     EXPECT_TRUE(PageBecomes(d, "Pages", 4));
     EXPECT_EQ(L"40", d.Text("eWrap"));
-    EXPECT_NE(d.Get("mCfg"), rig::FocusedControl(d.window())) << "the focus stays on a hidden page";
+    EXPECT_NE(d.Get("mCfg"), d.FocusedWindow()) << "the focus stays on a hidden page";
 
     // One double click on a link opens it once. A single click on the
     // version line (a label without a target) marks the end of the double

@@ -157,12 +157,12 @@ TEST(DialogKeys, AcceleratorLettersOfLabelsLeadToTheirControls) {
   rig::RunDialog(plugin, "x", [](Dialog& d) {
     d.Focus(d.Get("cbWrapAttributes"));
     PressAlt(d, d.Get("cbWrapAttributes"), L'e');  // "&Einzug:"
-    EXPECT_EQ(d.Get("cbIndent"), rig::FocusedControl(d.window()));
+    EXPECT_EQ(d.Get("cbIndent"), d.FocusedWindow());
     PressAlt(d, d.Get("cbIndent"), L'z');  // the next "Z" is "&Zeichenkodierung:"
-    EXPECT_EQ(d.Get("cbCharEncoding"), rig::FocusedControl(d.window()));
+    EXPECT_EQ(d.Get("cbCharEncoding"), d.FocusedWindow());
     d.Focus(d.Get("cbWrap"));
     PressAlt(d, d.Get("cbWrap"), L'z');  // "&Zeichen", the label after the wrap width
-    EXPECT_EQ(d.Get("eWrap"), rig::FocusedControl(d.window()));
+    EXPECT_EQ(d.Get("eWrap"), d.FocusedWindow());
     // "Neue &Tags" leads nowhere: the letter belongs to "&Tidy starten".
     rig::CommandRecorder commands(d.window());
     d.Focus(d.Get("cbEncloseText"));

@@ -38,34 +38,30 @@ bool LabelIsBold(HWND label) {
   return font.lfWeight >= FW_BOLD;
 }
 
-// Selects a folder as a click in the tree would and waits for the status
-// line's verdict; the shell's tree may need a moment to offer the folder,
-// so the selection is asked for again until the verdict comes.
-::testing::AssertionResult SelectAndExpect(HWND browser, const std::wstring& folder, const std::wstring& status) {
-  const std::wstring path = WithoutBackslash(folder);
-  for (int attempt = 0; attempt < 10; ++attempt) {
-    ::SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
-    if (rig::WaitUntil([&] { return rig::WindowText(StatusLabel(browser)) == status; }, 1000))
-      return ::testing::AssertionSuccess();
-  }
+::testing::AssertionResult StatusIs(HWND browser, const std::wstring& status, bool shown) {
+  if (shown) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "the status line shows \"" << rig::Narrow(rig::WindowText(StatusLabel(browser)))
-                                       << "\"";
+                                       << "\" instead of \"" << rig::Narrow(status) << "\"";
+}
+
+// Selects a folder as a click in the tree would and waits for the status line's verdict.
+::testing::AssertionResult SelectAndExpect(HWND browser, const std::wstring& folder, const std::wstring& status) {
+  return StatusIs(browser, status, rig::SelectFolder(browser, folder, [&] {
+    return rig::WindowText(StatusLabel(browser)) == status;
+  }));
 }
 
 // Presses the search button and waits for the status line's verdict on the
-// folder it selected, pressing again if the shell's tree was not ready.
-::testing::AssertionResult SearchAndExpect(HWND browser, HWND search, const std::wstring& status) {
-  for (int attempt = 0; attempt < 10; ++attempt) {
-    ::PostMessageW(search, BM_CLICK, 0, 0);
-    if (rig::WaitUntil([&] { return rig::WindowText(StatusLabel(browser)) == status; }, 1000))
-      return ::testing::AssertionSuccess();
-  }
-  return ::testing::AssertionFailure() << "the status line shows \"" << rig::Narrow(rig::WindowText(StatusLabel(browser)))
-                                       << "\"";
+// folder it selects.
+::testing::AssertionResult SearchAndExpect(HWND browser, HWND search, const std::wstring& folder,
+                                           const std::wstring& status) {
+  return StatusIs(browser, status, rig::SelectInFolderBrowser(
+                                       browser, folder, [&](bool) { ::PostMessageW(search, BM_CLICK, 0, 0); },
+                                       [&] { return rig::WindowText(StatusLabel(browser)) == status; }));
 }
 
 ::testing::AssertionResult StatusBecomes(HWND browser, const std::wstring& text) {
-  if (rig::WaitUntil([&] { return rig::WindowText(StatusLabel(browser)) == text; }, 5000))
+  if (rig::WaitUntil([&] { return rig::WindowText(StatusLabel(browser)) == text; }))
     return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "the status line shows \"" << rig::Narrow(rig::WindowText(StatusLabel(browser)))
                                        << "\"";
@@ -207,7 +203,7 @@ TEST_F(LocateTidyTest, SearchButtonFindsTidyInPathCurrentDirectoryAndLibraryFold
 
     // In PATH.
     ::SetEnvironmentVariableW(L"PATH", (L"C:\\nirgends;" + WithoutBackslash(inPath)).c_str());
-    EXPECT_TRUE(SearchAndExpect(browser, search, L"Gefunden in " + WithoutBackslash(inPath)));
+    EXPECT_TRUE(SearchAndExpect(browser, search, inPath, L"Gefunden in " + WithoutBackslash(inPath)));
 
     ::PostMessageW(browser, WM_COMMAND, IDCANCEL, 0);
     d.Sync();
@@ -220,7 +216,7 @@ TEST_F(LocateTidyTest, SearchButtonFindsTidyInPathCurrentDirectoryAndLibraryFold
     browser = rig::WaitForFolderBrowser();
     ASSERT_TRUE(browser);
     search = rig::FindChildWindow(browser, L"Button", L"Tidy automatisch suchen");
-    EXPECT_TRUE(SearchAndExpect(browser, search, L"Gefunden in " + WithoutBackslash(current)));
+    EXPECT_TRUE(SearchAndExpect(browser, search, current, L"Gefunden in " + WithoutBackslash(current)));
     ::PostMessageW(browser, WM_COMMAND, IDCANCEL, 0);
     d.Sync();
     EXPECT_EQ(kNotFoundText, d.Text("lTidyPath"));  // only OK writes the label
@@ -233,7 +229,7 @@ TEST_F(LocateTidyTest, SearchButtonFindsTidyInPathCurrentDirectoryAndLibraryFold
     browser = rig::WaitForFolderBrowser();
     ASSERT_TRUE(browser);
     search = rig::FindChildWindow(browser, L"Button", L"Tidy automatisch suchen");
-    EXPECT_TRUE(SearchAndExpect(browser, search, L"Gefunden in " + WithoutBackslash(plugin.folder())));
+    EXPECT_TRUE(SearchAndExpect(browser, search, plugin.folder(), L"Gefunden in " + WithoutBackslash(plugin.folder())));
     ::PostMessageW(browser, WM_COMMAND, IDOK, 0);
     d.Sync();
     EXPECT_EQ(plugin.folder() + L"tidy_win32.exe", d.Text("lTidyPath"));

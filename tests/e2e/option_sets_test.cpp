@@ -195,8 +195,8 @@ TEST_F(OptionSets, ResetAnsweredYesNoAndCancel) {
   rig::RunDialog(plugin(), "x", [&](Dialog& d) {
     d.Sync();
     ASSERT_TRUE(Checked(d, "cbMarkup"));
-    auto reset = [&](int answer) {
-      d.Click("bResetOptions");
+    auto reset = [&](const char* button, int answer) {
+      d.Click(button);
       HWND box = rig::WaitForMessageBox(kResetQuestion);
       if (!box) return;
       EXPECT_EQ(L"Markwash Plugin", rig::WindowText(box));
@@ -212,16 +212,16 @@ TEST_F(OptionSets, ResetAnsweredYesNoAndCancel) {
     d.SelectPage("Pages", kConfigPage);
     const std::wstring typed = Script(d) + L"// getippt\r\n";
     d.SetText("mCfg", typed);
-    reset(IDCANCEL);
+    reset("Button3", IDCANCEL);  // the script page's own reset button
     EXPECT_FALSE(Checked(d, "cbMarkup"));
     EXPECT_EQ(typed, Script(d)) << "Cancel leaves the script alone";
 
-    reset(IDNO);
+    reset("bResetOptions", IDNO);
     EXPECT_TRUE(Checked(d, "cbMarkup"));
     EXPECT_EQ(L"auto", d.Text("cbIndent"));
     EXPECT_EQ(rig::FromAnsi(defaults), Script(d));
 
-    reset(IDYES);
+    reset("Button3", IDYES);
     EXPECT_FALSE(Checked(d, "cbMarkup"));
     EXPECT_EQ(L"nein", d.Text("cbIndent"));
     EXPECT_EQ(L"", Script(d));
@@ -231,55 +231,9 @@ TEST_F(OptionSets, ResetAnsweredYesNoAndCancel) {
   });
 }
 
-TEST_F(OptionSets, ResetWithoutDefaultFileAsksNothing) {
-  Prepare("options-reset-factory");
-  rig::RunDialog(plugin(), "x", [&](Dialog& d) {
-    d.Sync();
-    d.Click("cbMarkup");
-    d.Click("bResetOptions");
-    d.Sync();
-    EXPECT_EQ(nullptr, rig::OpenMessageBox());
-    EXPECT_FALSE(Checked(d, "cbMarkup"));
-    d.Click("bCancel");
-  });
-}
-
-TEST_F(OptionSets, TypingLooseIntoTheDocTypeSelectsItsItem) {
-  Prepare("options-doctype");
-  rig::RunDialog(plugin(), "x", [&](Dialog& d) {
-    d.Sync();
-    HWND combo = d.Get("cbDocType");
-    HWND edit = ::FindWindowExW(combo, nullptr, L"Edit", nullptr);
-    ASSERT_TRUE(edit);
-    d.SetText("cbDocType", L"");
-    d.Focus(edit);
-    for (wchar_t c : std::wstring(L"Loose")) d.TypeChar(edit, c);
-    d.Sync();
-    EXPECT_EQ(3, ::SendMessageW(combo, CB_GETCURSEL, 0, 0));
-    EXPECT_EQ(L"loose", d.Text("cbDocType"));
-    d.Click("bCancel");
-  });
-}
-
-TEST_F(OptionSets, UncheckingAndCheckingWrapRestoresTheWidth) {
-  Prepare("options-wrap");
-  rig::RunDialog(plugin(), "x", [&](Dialog& d) {
-    d.Sync();
-    d.SetText("eWrap", L"72");
-    d.Click("cbWrap");
-    d.Sync();
-    EXPECT_FALSE(Checked(d, "cbWrap"));
-    EXPECT_EQ(L"0", d.Text("eWrap"));
-    for (const char* name : {"eWrap", "udWrap", "lWrap"}) EXPECT_FALSE(rig::IsEnabled(d.Get(name))) << name;
-    d.Click("cbWrap");
-    d.Sync();
-    EXPECT_EQ(L"72", d.Text("eWrap"));
-    for (const char* name : {"eWrap", "udWrap", "lWrap"}) EXPECT_TRUE(rig::IsEnabled(d.Get(name))) << name;
-    d.Click("bCancel");
-  });
-}
-
-TEST_F(OptionSets, UserClicksRunTheRules) {
+// Without a default file: the rules of the user's clicks, a typed doctype,
+// the remembered wrap width, and a reset that asks nothing.
+TEST_F(OptionSets, ClicksRunTheRulesAndResetWithoutDefaultFileAsksNothing) {
   Prepare("options-rules");
   rig::RunDialog(plugin(), "x", [&](Dialog& d) {
     d.Sync();
@@ -294,6 +248,33 @@ TEST_F(OptionSets, UserClicksRunTheRules) {
     d.Click("cbClean");
     d.Sync();
     EXPECT_FALSE(rig::IsEnabled(d.Get("cbDropFontTags")));
+
+    HWND combo = d.Get("cbDocType");
+    HWND edit = ::FindWindowExW(combo, nullptr, L"Edit", nullptr);
+    ASSERT_TRUE(edit);
+    d.SetText("cbDocType", L"");
+    d.Focus(edit);
+    for (wchar_t c : std::wstring(L"Loose")) d.TypeChar(edit, c);
+    d.Sync();
+    EXPECT_EQ(3, ::SendMessageW(combo, CB_GETCURSEL, 0, 0));
+    EXPECT_EQ(L"loose", d.Text("cbDocType"));
+
+    d.SetText("eWrap", L"72");
+    d.Click("cbWrap");
+    d.Sync();
+    EXPECT_FALSE(Checked(d, "cbWrap"));
+    EXPECT_EQ(L"0", d.Text("eWrap"));
+    for (const char* name : {"eWrap", "udWrap", "lWrap"}) EXPECT_FALSE(rig::IsEnabled(d.Get(name))) << name;
+    d.Click("cbWrap");
+    d.Sync();
+    EXPECT_EQ(L"72", d.Text("eWrap"));
+    for (const char* name : {"eWrap", "udWrap", "lWrap"}) EXPECT_TRUE(rig::IsEnabled(d.Get(name))) << name;
+
+    d.Click("cbMarkup");
+    d.Click("bResetOptions");
+    d.Sync();
+    EXPECT_EQ(nullptr, rig::OpenMessageBox());
+    EXPECT_FALSE(Checked(d, "cbMarkup"));
     d.Click("bCancel");
   });
 }
@@ -301,6 +282,11 @@ TEST_F(OptionSets, UserClicksRunTheRules) {
 TEST_F(OptionSets, SavedSetLoadsBackAndEachDialogOffersItsLastName) {
   Prepare("options-save-load");
   const std::wstring file = plugin().Path(L"Meine Optionen.cfg");
+  auto currentDirectory = [] {
+    wchar_t buffer[MAX_PATH];
+    return std::wstring(buffer, ::GetCurrentDirectoryW(MAX_PATH, buffer));
+  };
+  const std::wstring before = currentDirectory();
   rig::RunDialog(plugin(), "x", [&](Dialog& d) {
     d.Sync();
     d.Click("cbMarkup");
@@ -317,6 +303,7 @@ TEST_F(OptionSets, SavedSetLoadsBackAndEachDialogOffersItsLastName) {
     ChooseIn(d, "Button2", L"HTML-Tidy Optionen öffnen", file);
     d.Sync();
     EXPECT_TRUE(Checked(d, "cbMarkup"));
+    EXPECT_EQ(before, currentDirectory()) << "the file dialogs leave the host's current directory alone";
 
     // The save dialog offers its own last name, the open dialog its own.
     d.Click("Button1");

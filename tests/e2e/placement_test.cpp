@@ -167,43 +167,6 @@ TEST(Placement, ClosedMaximizedReopensMaximizedOverTheEarlierRectangle) {
   });
 }
 
-TEST(Placement, DamagedOrHandWrittenValues) {
-  rig::PluginFolder plugin("placement-damaged");
-  plugin.CopyTidyHere();
-  const std::wstring ini = plugin.Path(L"Markwash.ini");
-  rig::WriteFileBytes(ini, "[GUI]\r\ngFormats_Width=abc\r\npcNewTags_ActivePage=tsnewpretags\r\n");
-  rig::RunDialog(plugin, "x", [](Dialog& d) {
-    EXPECT_EQ(Width(d.Get("gFormats")), 190);  // never narrower than its minimum
-    EXPECT_EQ(d.ActivePage("pcNewTags"), 3);
-    EXPECT_EQ(WindowRect(d.window()), kCentred);
-    d.Click("bCancel");
-  });
-  EXPECT_EQ(Value(ReadSection(ini), "gFormats_Width"), "190");
-  EXPECT_EQ(Value(ReadSection(ini), "pcNewTags_ActivePage"), "tsNewPreTags");
-}
-
-TEST(Placement, AnOlderFormVersionRestoresNothingAndIsWrittenAgain) {
-  rig::PluginFolder plugin("placement-version");
-  plugin.CopyTidyHere();
-  const std::wstring ini = plugin.Path(L"Markwash.ini");
-  rig::WriteFileBytes(ini,
-                      "[GUI]\r\nFormVersion=-1\r\nShowCmd=3\r\nNormPos=40,30,740,560\r\ngFormats_Width=300\r\n"
-                      "pcNewTags_ActivePage=tsNewPreTags\r\n");
-  rig::RunDialog(plugin, "x", [](Dialog& d) {
-    EXPECT_FALSE(::IsZoomed(d.window()));
-    EXPECT_EQ(WindowRect(d.window()), kCentred);
-    EXPECT_EQ(Width(d.Get("gFormats")), 190);
-    EXPECT_EQ(d.ActivePage("pcNewTags"), 0);
-    d.Click("bCancel");
-  });
-  const Entries entries = ReadSection(ini);
-  EXPECT_EQ(Value(entries, "FormVersion"), "0");
-  EXPECT_EQ(Value(entries, "ShowCmd"), "1");
-  EXPECT_EQ(Value(entries, "NormPos"), "215,149,808,619");
-  EXPECT_EQ(Value(entries, "gFormats_Width"), "190");
-  EXPECT_EQ(Value(entries, "Visible"), "0");
-}
-
 TEST(Placement, APathCaptionInDoubleQuotesComesBackWithItsQuotes) {
   rig::PluginFolder plugin("placement-quotes");
   plugin.CopyTidyHere();

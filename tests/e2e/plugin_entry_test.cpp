@@ -2,7 +2,11 @@
 // that goes in and out, and the modal life of the dialog.
 #include <gtest/gtest.h>
 
+#include "core/common/error.h"
 #include "rig/rig.h"
+#include "win32/common/file_system.h"
+#include "win32/plugin/export_boundary.h"
+#include "win32/plugin/plugin_state.h"
 
 namespace {
 
@@ -69,9 +73,44 @@ TEST(PluginEntry, BottomBarAndPages) {
     ::GetWindowRect(d.window(), &r);
     EXPECT_EQ(593, r.right - r.left);
     EXPECT_EQ(470, r.bottom - r.top);
-    d.SaveScreenshot(rig::ProgramFolder() + L"work\\bottom-bar\\dialog.png");
     d.Click("bCancel");
   });
+}
+
+// No error may leave an exported function: the host's process would end.
+DWORD WINAPI AnswerErrorBox(LPVOID param) {
+  auto* seen = static_cast<std::wstring*>(param);
+  if (HWND box = rig::WaitForMessageBox(L"")) {
+    *seen = rig::WindowText(box) + L"|" + rig::MessageBoxText(box);
+    rig::AnswerMessageBox(box, IDOK);
+  }
+  return 0;
+}
+
+TEST(PluginEntry, AnErrorAtTheBoundaryIsShownAndTheEmptyTextReturnedWithTheKindKept) {
+  using namespace markwash::win32;
+  SetResultKind(kResultText);
+  std::wstring seen;
+  HANDLE answerer = ::CreateThread(nullptr, 0, AnswerErrorBox, &seen, 0, nullptr);
+  const char* result = StartAtBoundary([]() -> const char* { throw markwash::Error("Cannot open file C:\\x.cfg"); });
+  ::WaitForSingleObject(answerer, INFINITE);
+  ::CloseHandle(answerer);
+  EXPECT_EQ(kEmptyResult, result);
+  EXPECT_EQ(kResultText, CurrentResultKind());
+  EXPECT_EQ(L"Markwash Plugin|Cannot open file C:\\x.cfg", seen);
+}
+
+TEST(PluginEntry, FileExistsCountsFilesButNotFoldersOrPatterns) {
+  const std::wstring folder = rig::ProgramFolder() + L"work\\file-exists\\";
+  ::CreateDirectoryW((rig::ProgramFolder() + L"work").c_str(), nullptr);
+  ::CreateDirectoryW(folder.c_str(), nullptr);
+  ::CreateDirectoryW((folder + L"Tidy.exe").c_str(), nullptr);  // a folder with a program's name
+  rig::WriteFileBytes(folder + L"Markwash.cfg", "x");
+  const std::string base = rig::ToAnsi(folder);
+  using markwash::win32::FileExists;
+  EXPECT_TRUE(FileExists(base + "Markwash.cfg") && FileExists(base + "MARKWASH.CFG"));
+  for (const char* name : {"Tidy.exe", "*.cfg", "missing.cfg"}) EXPECT_FALSE(FileExists(base + name)) << name;
+  EXPECT_FALSE(FileExists(""));
 }
 
 }  // namespace

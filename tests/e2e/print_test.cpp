@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <sstream>
 
@@ -95,7 +96,20 @@ size_t TextLineCount(const std::vector<std::string>& lines) {
 
 class PrintTest : public ::testing::Test {
  protected:
+  // The PDF queue belongs to the machine: test programs of other builds on it
+  // print to it too. A lock file held by a small shell process keeps their
+  // jobs apart; it is let go when the suite ends (or after ten minutes).
+  static std::string LockBase() {
+    return "/tmp/markwash-print-" + std::to_string(std::hash<std::wstring>{}(rig::ProgramFolder())) + "-" +
+           std::to_string(::GetCurrentProcessId());
+  }
   static void SetUpTestSuite() {
+    const std::string base = LockBase();
+    rig::RunUnixScript("( flock 9; : >" + base + ".held; i=0; while [ ! -e " + base +
+                       ".done ] && [ $i -lt 3000 ]; do sleep 0.2; i=$((i+1)); done; rm -f " + base + ".held " +
+                       base + ".done ) 9>/tmp/markwash-print.lock </dev/null >/dev/null 2>&1 &");
+    ASSERT_TRUE(rig::WaitUntil([&] { return rig::FileExists(L"Z:" + rig::FromAnsi(base) + L".held"); }, 600000))
+        << "the PDF printer stayed busy with other test programs";
     std::string output;
     const std::wstring repository = rig::RepositoryFolder(L"start-pdf-printer.sh");
     const int status =
@@ -108,8 +122,8 @@ class PrintTest : public ::testing::Test {
   static void TearDownTestSuite() {
     delete pdfFolder_;
     pdfFolder_ = nullptr;
+    rig::WriteFileBytes(L"Z:" + rig::FromAnsi(LockBase()) + L".done", "");
   }
-
   void SetUp() override {
     if (!pdfFolder_) GTEST_SKIP() << "no PDF printer";
   }

@@ -24,6 +24,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FindCase{"Plain", {"a: 1", "wrap: 66", "b: 2"}, "wrap", 1},
         FindCase{"KeyInCapitals", {"WRAP: 80"}, "wrap", 0},
+        FindCase{"EveryLetterFolds", {"ZIZZ-AZ: 1"}, "zizz-az", 0},
         FindCase{"LastDuplicateCounts", {"clean: yes", "x: 1", "clean: no", "y: 2"}, "clean", 2},
         FindCase{"IndentedKeyIsNoKey", {" wrap: 66"}, "wrap", -1},
         FindCase{"BlankBeforeColonIsNoKey", {"wrap : 66"}, "wrap", -1},

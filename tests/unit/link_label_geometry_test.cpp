@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/dialog/about_page_texts.h"
+
 namespace markwash {
 namespace {
 
@@ -61,6 +63,10 @@ TEST(LinkLabelGeometryTest, TextRectFollowsAlignmentAndLayout) {
     EXPECT_TRUE(r == c.rect) << r.left << "," << r.top << "," << r.right << "," << r.bottom
                              << " for caption " << c.w << "x" << c.h;
   }
+}
+
+TEST(AboutPageTexts, MailTargetNamesThePluginAndItsVersionDate) {
+  EXPECT_EQ("mailto:mw@example.org?subject=Markwash-Plugin+2002-01-06", about::AuthorMailTarget("Markwash Plugin"));
 }
 
 }  // namespace

@@ -199,6 +199,15 @@ TEST_F(OptionWriterTest, NumbersComeFromTheUpDownPositions) {
   EXPECT_EQ(Value(lines, "wrap"), "66");
   rig.view.SetText(C::eWrap, "0");  // typed while wrapping is on
   EXPECT_EQ(Value(Merge({}), "wrap"), "0");
+  // The ranges end at 32767 and 32: one more is not a valid position.
+  rig.view.SetText(C::eWrap, "32.767");
+  rig.view.SetText(C::eIndentSpaces, "32");
+  Merge({});
+  rig.view.SetText(C::eWrap, "32.768");
+  rig.view.SetText(C::eIndentSpaces, "33");
+  lines = Merge({});
+  EXPECT_EQ(Value(lines, "wrap"), "32767");
+  EXPECT_EQ(Value(lines, "indent-spaces"), "32");
 }
 
 class SaveOptionSetTest : public OptionWriterTest {};

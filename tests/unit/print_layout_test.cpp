@@ -65,6 +65,8 @@ TEST_F(PrintLayoutTest, DoubleByteCharacterIsNeverSplit) {
             (Commands{{0, 0, "ab"}, {0, 14, "\x81\x40"}}));
   EXPECT_EQ(LayOut({"ab\x81\x40"}, 30)[0].commands,
             (Commands{{0, 0, "ab\x81"}, {0, 14, "\x40"}}));
+  // A lead byte that ends the line is a character of its own.
+  EXPECT_EQ(LayOut({"abc\x81"}, 30, 100, lead)[0].commands, (Commands{{0, 0, "abc"}, {0, 14, "\x81"}}));
 }
 
 TEST_F(PrintLayoutTest, TabsMoveToTheNextStopOfEightAverageWidths) {

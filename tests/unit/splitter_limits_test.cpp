@@ -26,34 +26,23 @@ int DragRight(Page& page, int requested) {
   return page.right_group = ClampSplitterWidth(requested, limits);
 }
 
-TEST(SplitterLimitsTest, LeftSplitterStopsAtItsMinimumAndAtTheMiddleGroupsMinimum) {
-  struct Case { int client_width; int requested; int width; int middle; };
+// Each splitter stops at its group's minimum and where the middle group would
+// get narrower than the minimum of the splitter being dragged.
+TEST(SplitterLimitsTest, EachSplitterStopsAtItsMinimumAndAtTheMiddleGroupsMinimum) {
+  struct Case { bool left; int client_width; int requested; int width; int middle; };
   const Case cases[] = {
-      {577, 0, 185, 196},      // the created page: far left stops at 185
-      {577, 184, 185, 196},
-      {577, 190, 190, 191},
-      {577, 1000, 196, 185},   // far right leaves the middle group 185
-      {800, 1000, 419, 185},
-      {800, 300, 300, 304},
+      {true, 577, 0, 185, 196},      // the created page: far left stops at 185
+      {true, 577, 190, 190, 191},
+      {true, 577, 1000, 196, 185},   // far right leaves the middle group 185
+      {true, 800, 300, 300, 304},
+      {false, 577, 0, 190, 196},
+      {false, 577, 195, 195, 191},
+      {false, 577, 1000, 196, 190},  // the middle group keeps the right splitter's 190
+      {false, 900, 1000, 519, 190},
   };
   for (const auto& c : cases) {
     Page page{c.client_width, 185, 190};
-    EXPECT_EQ(DragLeft(page, c.requested), c.width) << c.requested;
-    EXPECT_EQ(page.Middle(), c.middle) << c.requested;
-  }
-}
-
-TEST(SplitterLimitsTest, RightSplitterStopsAtItsMinimumAndAtTheMiddleGroupsMinimum) {
-  struct Case { int client_width; int requested; int width; int middle; };
-  const Case cases[] = {
-      {577, 0, 190, 196},
-      {577, 195, 195, 191},
-      {577, 1000, 196, 190},   // the middle group keeps the right splitter's 190
-      {900, 1000, 519, 190},
-  };
-  for (const auto& c : cases) {
-    Page page{c.client_width, 185, 190};
-    EXPECT_EQ(DragRight(page, c.requested), c.width) << c.requested;
+    EXPECT_EQ(c.left ? DragLeft(page, c.requested) : DragRight(page, c.requested), c.width) << c.requested;
     EXPECT_EQ(page.Middle(), c.middle) << c.requested;
   }
 }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <atomic>
 #include <cstring>
@@ -356,6 +357,57 @@ HWND WaitForFolderBrowser(DWORD limitMs) {
   return found;
 }
 
+namespace {
+std::wstring SelectedTreeItem(HWND tree) {
+  const auto item = reinterpret_cast<HTREEITEM>(::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+  if (!item) return {};
+  wchar_t text[MAX_PATH] = L"";
+  TVITEMW tv{};
+  tv.mask = TVIF_TEXT;
+  tv.hItem = item;
+  tv.pszText = text;
+  tv.cchTextMax = MAX_PATH;
+  ::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
+  return text;
+}
+}  // namespace
+
+bool SelectInFolderBrowser(HWND browser, const std::wstring& folder, const std::function<void(bool anew)>& select,
+                           const std::function<bool()>& done, DWORD limitMs) {
+  std::wstring leaf = folder;
+  while (!leaf.empty() && leaf.back() == L'\\') leaf.pop_back();
+  leaf.erase(0, leaf.find_last_of(L'\\') + 1);
+  HWND tree = FindChildWindow(browser, L"SysTreeView32");
+  const DWORD start = ::GetTickCount();
+  select(false);
+  for (int shownRounds = 0; ::GetTickCount() - start < limitMs;) {
+    if (WaitUntil(done, 500)) return true;
+    if (SelectedTreeItem(tree) != leaf) {
+      shownRounds = 0;
+      select(false);
+    } else if (++shownRounds % 4 == 0) {
+      select(true);
+    }
+  }
+  return false;
+}
+
+bool SelectFolder(HWND browser, const std::wstring& folder, const std::function<bool()>& done, DWORD limitMs) {
+  std::wstring path = folder;
+  if (path.size() > 3 && path.back() == L'\\') path.pop_back();
+  const std::wstring above = path.substr(0, path.find_last_of(L'\\'));
+  auto send = [&](const std::wstring& target) {
+    ::SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(target.c_str()));
+  };
+  return SelectInFolderBrowser(
+      browser, path,
+      [&](bool anew) {
+        if (anew) send(above);
+        send(path);
+      },
+      done, limitMs);
+}
+
 HWND WaitForMessageBox(const std::wstring& part, DWORD limitMs) {
   HWND found = nullptr;
   WaitUntil(
@@ -418,12 +470,6 @@ std::wstring ClassName(HWND window) {
 std::string ControlName(HWND window) {
   const char* name = static_cast<const char*>(::GetPropW(window, L"MarkwashName"));
   return name ? name : "";
-}
-
-HWND FocusedControl(HWND dialog) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  return ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &info) ? info.hwndFocus : nullptr;
 }
 
 bool IsEnabled(HWND window) { return ::IsWindowEnabled(window) != FALSE; }
@@ -608,7 +654,9 @@ int Dialog::ActivePage(const std::string& pageControl) const {
 void Dialog::Sync() const {
   const long sequence = ++g_markerPosted;
   ::PostMessageW(g_marker, WM_APP, static_cast<WPARAM>(sequence), 0);
-  if (!WaitUntil([&] { return g_markerSeen.load() >= sequence; }))
+  // The dialog's thread may be busy with a whole run of Tidy.exe, which under
+  // load takes longer than a window takes to appear.
+  if (!WaitUntil([&] { return g_markerSeen.load() >= sequence; }, 4 * kDefaultWaitMs))
     ADD_FAILURE() << "the dialog did not handle its messages in time";
 }
 

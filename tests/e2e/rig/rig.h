@@ -107,6 +107,17 @@ HWND WaitForTopWindow(const std::wstring& title, const wchar_t* className = null
 // The shell's folder browser of this process: a dialog holding a tree.
 HWND FindFolderBrowser();
 HWND WaitForFolderBrowser(DWORD limitMs = kDefaultWaitMs);
+// Wine's folder tree ignores a selection sent while it fills, and a
+// selection made while it cannot read the drive reports no path. `select`
+// makes a selection in the browser: again when the tree does not show
+// `folder` (its last name) as its selected item, and with `anew` set when the
+// tree shows it but `done` still does not hold; until `done` holds.
+bool SelectInFolderBrowser(HWND browser, const std::wstring& folder, const std::function<void(bool anew)>& select,
+                           const std::function<bool()>& done, DWORD limitMs = 30000);
+// The same for a folder chosen as a click in the tree would; a selection
+// made anew goes through the folder above, so the browser reports it again.
+bool SelectFolder(HWND browser, const std::wstring& folder, const std::function<bool()>& done,
+                  DWORD limitMs = 30000);
 // A child window of the given class whose text is `text` (nullptr: any text).
 HWND FindChildWindow(HWND parent, const wchar_t* className, const wchar_t* text = nullptr);
 
@@ -134,12 +145,10 @@ std::wstring WindowText(HWND window);
 std::wstring ClassName(HWND window);
 std::string ControlName(HWND window);  // the name the dialog's layout gives it
 bool IsEnabled(HWND window);
-HWND FocusedControl(HWND dialog);  // the focus of the dialog's thread
 bool IsChecked(HWND window);
 RECT RectInParent(HWND window);
 
-// The dialog's hint window (a tooltip control that it owns) and the hint it
-// holds for a control; empty when the control has none.
+// The dialog's hint window (a tooltip control that it owns).
 HWND HintWindowOf(HWND dialog);
 std::wstring HintText(HWND dialog, HWND control);
 
@@ -153,7 +162,7 @@ class CommandRecorder {
   CommandRecorder& operator=(const CommandRecorder&) = delete;
   // A command with this control id and notification code has arrived.
   bool Saw(int id, int code) const;
-  size_t Count() const;
+  size_t Count() const;  // commands seen so far
 
  private:
   HHOOK hook_ = nullptr;
@@ -189,6 +198,7 @@ class Dialog {
   int ActivePage(const std::string& pageControl) const;
   // Waits until every message posted so far has been handled by the dialog.
   void Sync() const;
+  // A picture of the dialog as painted, for a person and for comparing two states.
   bool SaveScreenshot(const std::wstring& path) const;
 
  private:
