@@ -1,11 +1,11 @@
 // Setting the option controls from the configuration script, and loading.
 #include <string>
 
+#include "core/common/whole_number.h"
 #include "core/options/config_lines.h"
 #include "core/options/doctype_value.h"
 #include "core/options/option_engine.h"
 #include "core/options/tidy_values.h"
-#include "core/options/whole_number.h"
 #include "core/runner/search_list.h"
 #include "core/runner/tidy_location.h"
 
@@ -90,12 +90,12 @@ void OptionEngine::ReadTidyPath(const TextLines& lines) {
 
 void OptionEngine::ReadWrap(const TextLines& lines) {
   const std::string wrap = GetKeyValue(lines, Entry(C::udWrap).key);
-  const int width = wrap.empty() ? kDefaultWrapWidth : ParseWholeNumber(wrap);
+  const int width = wrap.empty() ? kDefaultWrapWidth : WholeNumberOrThrow(wrap);
   if (wrap == "0") {
     view_.SetPosition(C::udWrap, 0);
     SetChecked(C::cbWrap, false);
     const std::string remembered = GetKeyValue(lines, Entry(C::udWrap).comment_key);
-    remembered_wrap_width_ = remembered.empty() ? 0 : ParseWholeNumber(remembered);
+    remembered_wrap_width_ = remembered.empty() ? 0 : WholeNumberOrThrow(remembered);
   } else {
     SetChecked(C::cbWrap, true);
     view_.SetPosition(C::udWrap, width);
