@@ -24,7 +24,7 @@ TEST(CatalogueTest, EveryCheckBoxHasOwnKeyAndReadingRule) {
   std::set<std::string_view> keys;
   int boxes = 0;
   for (const OptionEntry& entry : Catalogue()) {
-    if (entry.kind != OptionKind::kCheckBox) continue;
+    if (entry.kind != ControlKind::CheckBox) continue;
     ++boxes;
     EXPECT_FALSE(entry.key.empty()) << entry.name;
     EXPECT_NE(entry.rule, ReadRule::kNone) << entry.name;
