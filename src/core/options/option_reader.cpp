@@ -137,12 +137,8 @@ void OptionEngine::ReadOptions(const TextLines& lines) {
 
 void OptionEngine::ReadControl(const TextLines& lines, const OptionEntry& entry) {
   switch (entry.control) {
-    case C::lTidyPath:
-      ReadTidyPath(lines);
-      break;
-    case C::cbWrap:
-      ReadWrap(lines);
-      break;
+    case C::lTidyPath: ReadTidyPath(lines); break;
+    case C::cbWrap: ReadWrap(lines); break;
     case C::cbIndent: {
       const TidyChoice indent = ReadTidyChoice(GetKeyValue(lines, entry.key));
       int indent_item = kIndentNo;
@@ -160,27 +156,19 @@ void OptionEngine::ReadControl(const TextLines& lines, const OptionEntry& entry)
       }
       break;
     }
-    case C::cbAltText:
-      ReadAltText(lines);
-      break;
+    case C::cbAltText: ReadAltText(lines); break;
     case C::eNewInlineTags:
     case C::eNewBlocklevelTags:
     case C::eNewEmptyTags:
-    case C::eNewPreTags:
-      view_.SetText(entry.control, GetKeyValue(lines, entry.key));
-      break;
+    case C::eNewPreTags: view_.SetText(entry.control, GetKeyValue(lines, entry.key)); break;
     case C::cbAssumeXmlProcins: {
       const TidyChoice procins = ReadTidyChoice(GetKeyValue(lines, entry.key));
       SetChecked(C::cbAssumeXmlProcins,
                  procins == TidyChoice::kYes || (procins != TidyChoice::kNo && view_.Checked(C::cbInputXML)));
       break;
     }
-    case C::cbDocType:
-      ReadDocType(lines);
-      break;
-    case C::cbCharEncoding:
-      ReadCharEncoding(lines);
-      break;
+    case C::cbDocType: ReadDocType(lines); break;
+    case C::cbCharEncoding: ReadCharEncoding(lines); break;
     default:
       if (entry.rule == ReadRule::kY || entry.rule == ReadRule::kN) ReadBox(lines, entry.control);
       break;

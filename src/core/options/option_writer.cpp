@@ -70,33 +70,21 @@ void OptionEngine::WriteOptions(TextLines& lines) {
 // order of the lines.
 void OptionEngine::WriteControl(TextLines& lines, const OptionEntry& entry) {
   switch (entry.control) {
-    case C::lTidyPath:
-      WriteTidyPath(lines);
-      break;
-    case C::cbWrap:
-      WriteWrap(lines);
-      break;
+    case C::lTidyPath: WriteTidyPath(lines); break;
+    case C::cbWrap: WriteWrap(lines); break;
     case C::cbIndent: {
       // With no item selected the indent line is left as it stands.
       const std::string indent = SelectedValue(view_, C::cbIndent);
       if (!indent.empty()) SetOrDeleteKey(lines, entry.key, indent);
       break;
     }
-    case C::udIndentSpaces:
-      SetOrDeleteKey(lines, entry.key, std::to_string(view_.Position(C::udIndentSpaces)));
-      break;
-    case C::cbAltText:
-      WriteAltText(lines);
-      break;
+    case C::udIndentSpaces: SetOrDeleteKey(lines, entry.key, std::to_string(view_.Position(C::udIndentSpaces))); break;
+    case C::cbAltText: WriteAltText(lines); break;
     case C::eNewInlineTags:
     case C::eNewBlocklevelTags:
     case C::eNewEmptyTags:
-    case C::eNewPreTags:
-      SetOrDeleteKey(lines, entry.key, view_.Text(entry.control));
-      break;
-    case C::cbDocType:
-      WriteDocType(lines);
-      break;
+    case C::eNewPreTags: SetOrDeleteKey(lines, entry.key, view_.Text(entry.control)); break;
+    case C::cbDocType: WriteDocType(lines); break;
     case C::cbCharEncoding: {
       // An encoding the list does not show (read from the script) stays as typed.
       const std::string encoding = SelectedValue(view_, C::cbCharEncoding);
