@@ -10,7 +10,7 @@
 
 namespace {
 
-using markwash::OptionKind;
+using markwash::ControlKind;
 using rig::Dialog;
 
 constexpr int kOptionsPage = 0;
@@ -40,23 +40,23 @@ class OptionSets : public ::testing::Test {
   // Every option control as the factory settings have it.
   static void ExpectFactoryStates(Dialog& d) {
     for (const markwash::OptionEntry& entry : markwash::Catalogue()) {
-      if (!entry.factory || entry.kind == OptionKind::kLabel || entry.kind == OptionKind::kLinkLabel) continue;
+      if (!entry.factory || entry.kind == ControlKind::Label || entry.kind == ControlKind::LinkLabel) continue;
       const std::string name(entry.name);
       SCOPED_TRACE(name);
       const markwash::ControlState& state = *entry.factory;
       switch (entry.kind) {
-        case OptionKind::kCheckBox:
+        case ControlKind::CheckBox:
           EXPECT_EQ(state.checked, Checked(d, name));
           EXPECT_EQ(state.enabled, rig::IsEnabled(d.Get(name)));
           break;
-        case OptionKind::kDropDownList:
-        case OptionKind::kEditableCombo:
+        case ControlKind::DropDownList:
+        case ControlKind::EditableCombo:
           EXPECT_EQ(state.item, ::SendMessageW(d.Get(name), CB_GETCURSEL, 0, 0));
           EXPECT_EQ(Wide(state.text), d.Text(name));
           break;
-        case OptionKind::kTextEdit:
-        case OptionKind::kNumericField:
-        case OptionKind::kMemo:
+        case ControlKind::Edit:
+        case ControlKind::NumericEdit:
+        case ControlKind::Memo:
           EXPECT_EQ(Wide(state.text), d.Text(name));
           EXPECT_EQ(state.enabled, rig::IsEnabled(d.Get(name)));
           break;

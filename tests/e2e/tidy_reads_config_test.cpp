@@ -15,7 +15,7 @@
 
 namespace {
 
-using markwash::OptionKind;
+using markwash::ControlKind;
 using markwash::OptionControl;
 using markwash::testing::OptionRig;
 
@@ -34,32 +34,32 @@ std::vector<Variant> Variants() {
     const OptionControl c = entry.control;
     const std::string name(entry.name);
     switch (entry.kind) {
-      case OptionKind::kCheckBox:
+      case ControlKind::CheckBox:
         // Through the engine, so that dependent controls follow as in the dialog.
         variants.push_back({name, [c](OptionRig& r) { r.engine.SetChecked(c, !r.view.Checked(c)); }});
         break;
-      case OptionKind::kDropDownList:
-      case OptionKind::kEditableCombo:
+      case ControlKind::DropDownList:
+      case ControlKind::EditableCombo:
         for (int item = 0; item < static_cast<int>(entry.items.size()); ++item) {
           variants.push_back({name + " item " + std::to_string(item),
                               [c, item](OptionRig& r) { r.view.SetItemIndex(c, item); }});
         }
-        if (entry.kind == OptionKind::kEditableCombo) {
+        if (entry.kind == ControlKind::EditableCombo) {
           variants.push_back({name + " typed", [c](OptionRig& r) {
                                 r.view.SetText(c, "-//W3C//DTD HTML 4.01 \"Strict\"//EN");
                               }});
         }
         break;
-      case OptionKind::kTextEdit:
+      case ControlKind::Edit:
         variants.push_back({name, [c](OptionRig& r) {
                               if (c == OptionControl::eAltText) r.engine.SetChecked(OptionControl::cbAltText, true);
                               r.view.SetText(c, c == OptionControl::eAltText ? "Bild ohne Text" : "mytag, othertag");
                             }});
         break;
-      case OptionKind::kUpDown:
+      case ControlKind::UpDown:
         variants.push_back({name, [c](OptionRig& r) { r.view.SetPosition(c, c == OptionControl::udWrap ? 1000 : 4); }});
         break;
-      case OptionKind::kLinkLabel:
+      case ControlKind::LinkLabel:
         variants.push_back({name, [](OptionRig& r) { r.view.SetTidyPath("C:\\Programme\\Tidy\\Tidy.exe", false); }});
         break;
       default:

@@ -70,7 +70,7 @@ class FakeOptionView : public OptionView {
   void SetText(OptionControl control, std::string_view text) override {
     State& state = states_[control];
     state.text = std::string(text);
-    if (Entry(control).kind == OptionKind::kEditableCombo) state.item = -1;
+    if (Entry(control).kind == ControlKind::EditableCombo) state.item = -1;
   }
 
   // The up-down and its field as under German number conventions: the

@@ -31,28 +31,28 @@ TEST_F(OptionReaderTest, EmptyScriptGivesTheFactorySettings) {
     const auto& state = State(entry.control);
     SCOPED_TRACE(std::string(entry.name));
     switch (entry.kind) {
-      case OptionKind::kCheckBox:
+      case ControlKind::CheckBox:
         EXPECT_EQ(state.checked, factory.checked);
         EXPECT_EQ(state.enabled, factory.enabled);
         break;
-      case OptionKind::kDropDownList:
+      case ControlKind::DropDownList:
         EXPECT_EQ(state.item, factory.item);
         break;
-      case OptionKind::kEditableCombo:
+      case ControlKind::EditableCombo:
         EXPECT_EQ(state.item, factory.item);
         EXPECT_EQ(state.text, factory.text);
         break;
-      case OptionKind::kTextEdit:
+      case ControlKind::Edit:
         EXPECT_EQ(state.text, factory.text);
         EXPECT_EQ(state.enabled, factory.enabled);
         break;
-      case OptionKind::kNumericField:
+      case ControlKind::NumericEdit:
         EXPECT_EQ(state.text, factory.text);
         break;
-      case OptionKind::kUpDown:
+      case ControlKind::UpDown:
         EXPECT_EQ(rig.view.Position(entry.control), factory.position);
         break;
-      case OptionKind::kMemo:
+      case ControlKind::Memo:
         EXPECT_TRUE(rig.view.script().empty());
         break;
       default:

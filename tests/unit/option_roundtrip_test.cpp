@@ -38,7 +38,7 @@ class RoundTripTest : public ::testing::Test {
     // (a box cleared after a rule set it) comes up.
     std::vector<C> boxes;
     for (const OptionEntry& entry : Catalogue()) {
-      if (entry.kind == OptionKind::kCheckBox && entry.control != C::cbWrap) boxes.push_back(entry.control);
+      if (entry.kind == ControlKind::CheckBox && entry.control != C::cbWrap) boxes.push_back(entry.control);
     }
     std::shuffle(boxes.begin(), boxes.end(), rng);
     for (const C box : boxes) rig.engine.SetChecked(box, coin());
@@ -69,8 +69,8 @@ class RoundTripTest : public ::testing::Test {
       EXPECT_EQ(x.checked, y.checked);
       EXPECT_EQ(x.enabled, y.enabled);
       EXPECT_EQ(x.item, y.item);
-      if (entry.kind != OptionKind::kNumericField) EXPECT_EQ(x.text, y.text);
-      if (entry.kind == OptionKind::kUpDown) EXPECT_EQ(a.view.Position(entry.control), b.view.Position(entry.control));
+      if (entry.kind != ControlKind::NumericEdit) EXPECT_EQ(x.text, y.text);
+      if (entry.kind == ControlKind::UpDown) EXPECT_EQ(a.view.Position(entry.control), b.view.Position(entry.control));
     }
     if (!a.view.Checked(C::cbWrap)) EXPECT_EQ(a.engine.RememberedWrapWidth(), b.engine.RememberedWrapWidth());
     EXPECT_EQ(a.view.TidyPath(), b.view.TidyPath());

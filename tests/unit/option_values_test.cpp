@@ -1,26 +1,26 @@
 #include <gtest/gtest.h>
 
 #include "core/common/error.h"
+#include "core/common/whole_number.h"
 #include "core/options/doctype_value.h"
-#include "core/options/whole_number.h"
 
 namespace markwash {
 namespace {
 
 TEST(ParseWholeNumberTest, AcceptsSignedDecimalsThatFitAnInt) {
-  EXPECT_EQ(ParseWholeNumber("72"), 72);
-  EXPECT_EQ(ParseWholeNumber("0"), 0);
-  EXPECT_EQ(ParseWholeNumber("007"), 7);
-  EXPECT_EQ(ParseWholeNumber("-5"), -5);
-  EXPECT_EQ(ParseWholeNumber("+5"), 5);
-  EXPECT_EQ(ParseWholeNumber("2147483647"), 2147483647);
-  EXPECT_EQ(ParseWholeNumber("-2147483648"), -2147483647 - 1);
+  EXPECT_EQ(WholeNumberOrThrow("72"), 72);
+  EXPECT_EQ(WholeNumberOrThrow("0"), 0);
+  EXPECT_EQ(WholeNumberOrThrow("007"), 7);
+  EXPECT_EQ(WholeNumberOrThrow("-5"), -5);
+  EXPECT_EQ(WholeNumberOrThrow("+5"), 5);
+  EXPECT_EQ(WholeNumberOrThrow("2147483647"), 2147483647);
+  EXPECT_EQ(WholeNumberOrThrow("-2147483648"), -2147483647 - 1);
 }
 
 TEST(ParseWholeNumberTest, RejectsEverythingElseWithTheConversionMessage) {
   for (const char* text : {"abc", "7x", "", "-", "1.000", "4,5", " 7", "2147483648", "99999999999999999999"}) {
     try {
-      ParseWholeNumber(text);
+      WholeNumberOrThrow(text);
       ADD_FAILURE() << "accepted " << text;
     } catch (const Error& error) {
       EXPECT_EQ(std::string(error.what()), std::string("'") + text + "' is not a valid integer value");

@@ -4,6 +4,8 @@
 
 #include <climits>
 
+#include "core/common/whole_number.h"
+
 namespace markwash {
 namespace {
 
@@ -84,8 +86,8 @@ TEST(PlacementValuesTest, WholeNumbers) {
       {"2147483647", INT_MAX}, {"-2147483648", INT_MIN}, {"2147483648", 0},
       {"99999999999999999999", 0},
   };
-  for (const auto& c : cases) EXPECT_EQ(ParseWholeNumber(c.text), c.value) << c.text;
-  EXPECT_EQ(ParseWholeNumber("x", 96), 96);
+  for (const auto& c : cases) EXPECT_EQ(WholeNumberOr(c.text, 0), c.value) << c.text;
+  EXPECT_EQ(WholeNumberOr("x", 96), 96);
 }
 
 TEST(PlacementValuesTest, PageNamesAreFoundIgnoringCase) {

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "core/common/ascii_text.h"
+#include "core/common/whole_number.h"
 
 namespace markwash {
 namespace {
@@ -30,7 +31,7 @@ FormStorage::FormStorage(StoredDialog& dialog, ProfileSection& profile, int vers
 void FormStorage::RestoreDialogState() {
   saved_ = false;
   try {
-    if (ParseWholeNumber(profile_.Read("FormVersion", "0"), 0) >= version_) {
+    if (WholeNumberOr(profile_.Read("FormVersion", "0"), 0) >= version_) {
       ReadWindowPlacement();
       ReadStoredProps();
     }
@@ -50,7 +51,7 @@ std::string FormStorage::ReadPositions(const std::string& key, const ScreenMetri
 void FormStorage::ReadWindowPlacement() {
   PlacementRecord record = dialog_.Placement();
   record.showCmd = kShowHidden;  // the window is not visible yet
-  record.flags = ParseWholeNumber(profile_.Read("Flags", std::to_string(record.flags)), record.flags);
+  record.flags = WholeNumberOr(profile_.Read("Flags", std::to_string(record.flags)), record.flags);
   const ScreenMetrics screen = dialog_.Screen();
   bool found = false;
   if (const std::string text = ReadPositions("MinMaxPos", screen); !text.empty()) {
@@ -62,10 +63,10 @@ void FormStorage::ReadWindowPlacement() {
     found = true;
   }
   const int storedDensity =
-      ParseWholeNumber(profile_.Read("PixelsPerInch", std::to_string(screen.pixelsPerInch)), screen.pixelsPerInch);
+      WholeNumberOr(profile_.Read("PixelsPerInch", std::to_string(screen.pixelsPerInch)), screen.pixelsPerInch);
   if (storedDensity != screen.pixelsPerInch) found = false;  // sizes of another density would be wrong here
   if (found && record.normal[2] > record.normal[0]) dialog_.ApplyPlacement(record);
-  dialog_.SetWindowState(WindowStateFromShowCmd(ParseWholeNumber(profile_.Read("ShowCmd", "0"), 0)));
+  dialog_.SetWindowState(WindowStateFromShowCmd(WholeNumberOr(profile_.Read("ShowCmd", "0"), 0)));
   dialog_.Repaint();
 }
 
@@ -75,7 +76,7 @@ void FormStorage::ReadStoredProps() {
       const std::string text(Trim(profile_.Read(prop.key, dialog_.PropertyText(prop.ref))));
       switch (prop.ref.kind) {
         case PropertyKind::WholeNumber:
-          dialog_.SetWholeNumber(prop.ref, ParseWholeNumber(text, 0));
+          dialog_.SetWholeNumber(prop.ref, WholeNumberOr(text, 0));
           break;
         case PropertyKind::Text:
           dialog_.SetText(prop.ref, text);

@@ -9,28 +9,10 @@
 #include <string_view>
 #include <vector>
 
+#include "core/common/control_kind.h"
 #include "core/dialog/docking.h"
 
 namespace markwash {
-
-enum class ControlKind {
-  Panel,        // plain container
-  GroupBox,     // container with a framed caption
-  PageControl,  // tab control holding TabSheets
-  TabSheet,
-  Splitter,
-  Bevel,        // a horizontal line at the bottom of its area
-  Button,
-  CheckBox,
-  DropDownList,
-  EditableCombo,
-  Edit,
-  NumericEdit,
-  UpDown,
-  Label,
-  LinkLabel,
-  Memo,
-};
 
 // Style details that are not implied by the kind.
 enum ControlFlag : std::uint32_t {

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "core/common/ascii_text.h"
+#include "core/common/whole_number.h"
 
 namespace markwash {
 namespace {
@@ -84,26 +85,18 @@ std::string FormatUpDownPosition(int position, const NumberConventions& system) 
 int ReadUpDownPosition(std::string_view text, const UpDownRange& range,
                        const NumberConventions& system, int last_valid) {
   text = TrimBlanks(text);
-  size_t i = 0;
-  const bool negative = i < text.size() && text[i] == '-';
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
-  if (i == text.size()) return last_valid;
-  long long number = 0;
-  for (; i < text.size(); ++i) {
+  // A thousands separator counts only between two digits; the rest is a
+  // plain whole number.
+  std::string digits;
+  for (size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
-    if (IsDigit(c)) {
-      number = number * 10 + (c - '0');
-      if (number > INT_MAX + 1LL) return last_valid;  // far outside any range
-    } else if (c == system.thousands_separator && c != '\0' && i > 0 && IsDigit(text[i - 1]) &&
-               i + 1 < text.size() && IsDigit(text[i + 1])) {
-      continue;
-    } else {
-      return last_valid;
-    }
+    const bool grouping = c == system.thousands_separator && c != '\0' && i > 0 && IsDigit(text[i - 1]) &&
+                          i + 1 < text.size() && IsDigit(text[i + 1]);
+    if (!grouping) digits += c;
   }
-  if (negative) number = -number;
-  if (number < range.min || number > range.max) return last_valid;
-  return static_cast<int>(number);
+  const std::optional<int> number = ParseWholeNumber(digits);
+  if (!number || *number < range.min || *number > range.max) return last_valid;
+  return *number;
 }
 
 int StepUpDownPosition(int position, int step, const UpDownRange& range) {

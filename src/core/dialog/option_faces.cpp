@@ -15,7 +15,8 @@ const std::array<const OptionEntry*, kControlCount>& FacesById() {
     std::array<const OptionEntry*, kControlCount> byId{};
     for (const OptionEntry& entry : Catalogue()) {
       const ControlSpec* row = FindControlSpec(entry.name);
-      if (!row) throw Error("The layout has no window for the option control " + std::string(entry.name));
+      if (!row || row->kind != entry.kind)
+        throw Error("The layout has no window of its kind for the option control " + std::string(entry.name));
       byId[static_cast<std::size_t>(row->id)] = &entry;
     }
     return byId;

@@ -1,8 +1,7 @@
 #include "core/dialog/placement_values.h"
 
-#include <climits>
-
 #include "core/common/ascii_text.h"
+#include "core/common/whole_number.h"
 
 namespace markwash {
 namespace {
@@ -11,22 +10,6 @@ bool IsQuote(char c) { return c == '"' || c == '\''; }
 
 bool EnclosedInQuotes(std::string_view text) {
   return text.size() >= 2 && IsQuote(text.front()) && text.back() == text.front();
-}
-
-std::optional<int> ToWholeNumber(std::string_view text) {
-  size_t i = 0;
-  const bool negative = !text.empty() && text[0] == '-';
-  if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++i;
-  if (i == text.size()) return std::nullopt;
-  long long number = 0;
-  for (; i < text.size(); ++i) {
-    if (text[i] < '0' || text[i] > '9') return std::nullopt;
-    number = number * 10 + (text[i] - '0');
-    if (number > INT_MAX + 1LL) return std::nullopt;
-  }
-  if (negative) number = -number;
-  if (number > INT_MAX) return std::nullopt;
-  return static_cast<int>(number);
 }
 
 }  // namespace
@@ -62,7 +45,7 @@ PositionWords ParsePositionWords(std::string_view text, const PositionWords& def
     if (i == text.size()) break;
     const size_t begin = i;
     while (i < text.size() && text[i] != ',' && text[i] != ' ') ++i;
-    if (const auto number = ToWholeNumber(text.substr(begin, i - begin))) words[index] = *number;
+    if (const auto number = ParseWholeNumber(text.substr(begin, i - begin))) words[index] = *number;
     ++index;
   }
   return words;
@@ -79,10 +62,6 @@ WindowState WindowStateFromShowCmd(int show_cmd) {
 std::string ScreenSizeKey(std::string_view key, int screen_width, int screen_height) {
   return std::string(key) + "(" + std::to_string(screen_width) + "x" +
          std::to_string(screen_height) + ")";
-}
-
-int ParseWholeNumber(std::string_view text, int fallback) {
-  return ToWholeNumber(text).value_or(fallback);
 }
 
 std::optional<size_t> FindPageByName(std::string_view stored, std::string_view form_name,

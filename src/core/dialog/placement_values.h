@@ -35,10 +35,6 @@ WindowState WindowStateFromShowCmd(int show_cmd);
 // The key of one screen resolution: "NormPos" -> "NormPos(1024x768)".
 std::string ScreenSizeKey(std::string_view key, int screen_width, int screen_height);
 
-// A decimal whole number (sign allowed); anything else, out of range
-// included, gives the fallback.
-int ParseWholeNumber(std::string_view text, int fallback = 0);
-
 // The page a stored component name selects among the page names, ignoring
 // letter case; "form.page" is searched in the named form only when that is
 // this dialog. "(null)", an unknown name or one that is no page: none.

@@ -1,5 +1,7 @@
 #include "core/options/catalogue.h"
 
+#include <utility>
+
 namespace markwash {
 namespace {
 
@@ -117,38 +119,42 @@ constexpr std::string_view kTidyPathHint =
     "ist jedoch nur für das Plugin von Bedeutung.";
 constexpr std::string_view kNewTagsCaption = "Neue &Tags: (z.B. cfoutput, cfquery)";
 
-ControlState Check(bool checked, bool enabled = true) {
+constexpr ControlState Check(bool checked, bool enabled = true) {
   ControlState state;
   state.checked = checked;
   state.enabled = enabled;
   return state;
 }
 
-ControlState Item(int item, std::string_view text = {}) {
+constexpr ControlState Item(int item, std::string_view text = {}) {
   ControlState state;
   state.item = item;
   state.text = text;
   return state;
 }
 
-ControlState Text(std::string_view text, bool enabled = true) {
+constexpr ControlState Text(std::string_view text, bool enabled = true) {
   ControlState state;
   state.text = text;
   state.enabled = enabled;
   return state;
 }
 
-ControlState Position(int position) {
+constexpr ControlState Position(int position) {
   ControlState state;
   state.position = position;
   return state;
 }
 
-OptionEntry Control(C control, std::string_view name, OptionKind kind, std::string_view group,
-                    std::string_view caption, std::string_view hint) {
+// The words of the rows.
+constexpr ReadRule Y = ReadRule::kY;
+constexpr ReadRule N = ReadRule::kN;
+constexpr ReadRule Special = ReadRule::kSpecial;
+constexpr ControlState on = Check(true);
+constexpr ControlState off = Check(false);
+
+OptionEntry Control(ControlKind kind, std::string_view group, std::string_view caption, std::string_view hint) {
   OptionEntry entry{};
-  entry.control = control;
-  entry.name = name;
   entry.kind = kind;
   entry.group = group;
   entry.caption = caption;
@@ -156,10 +162,9 @@ OptionEntry Control(C control, std::string_view name, OptionKind kind, std::stri
   return entry;
 }
 
-OptionEntry Box(C control, std::string_view name, std::string_view group, std::string_view caption,
-                std::string_view key, ReadRule rule, ControlState built, ControlState factory,
-                std::string_view hint = {}) {
-  OptionEntry entry = Control(control, name, OptionKind::kCheckBox, group, caption, hint);
+OptionEntry Box(std::string_view group, std::string_view caption, std::string_view key, ReadRule rule,
+                ControlState built, ControlState factory, std::string_view hint = {}) {
+  OptionEntry entry = Control(ControlKind::CheckBox, group, caption, hint);
   entry.key = key;
   entry.rule = rule;
   entry.built = built;
@@ -167,135 +172,81 @@ OptionEntry Box(C control, std::string_view name, std::string_view group, std::s
   return entry;
 }
 
-OptionEntry Label(C control, std::string_view name, std::string_view group, std::string_view caption,
-                  std::string_view hint = {}) {
-  return Control(control, name, OptionKind::kLabel, group, caption, hint);
+OptionEntry Label(std::string_view group, std::string_view caption, std::string_view hint = {}) {
+  return Control(ControlKind::Label, group, caption, hint);
 }
 
-OptionEntry Field(C control, std::string_view name, OptionKind kind, std::string_view group,
-                  std::string_view key, ControlState built, ControlState factory,
-                  std::string_view hint = {}) {
-  OptionEntry entry = Control(control, name, kind, group, {}, hint);
+OptionEntry Field(ControlKind kind, std::string_view group, std::string_view key, ControlState built,
+                  ControlState factory, std::string_view hint = {}) {
+  OptionEntry entry = Control(kind, group, {}, hint);
   entry.key = key;
   entry.built = built;
   entry.factory = factory;
   return entry;
 }
 
-OptionEntry UpDown(C control, std::string_view name, std::string_view key, int max, int position,
-                   std::string_view hint) {
-  OptionEntry entry = Field(control, name, OptionKind::kUpDown, kSource, key, Position(position),
-                            Position(position), hint);
+OptionEntry UpDown(std::string_view key, int max, int position, std::string_view hint) {
+  OptionEntry entry = Field(ControlKind::UpDown, kSource, key, Position(position), Position(position), hint);
   entry.max = max;
   return entry;
 }
 
-OptionEntry List(C control, std::string_view name, OptionKind kind, std::string_view group,
-                 std::string_view key, std::vector<std::string_view> items,
+OptionEntry List(ControlKind kind, std::string_view group, std::string_view key, std::vector<std::string_view> items,
                  std::vector<std::string_view> values, ControlState built, ControlState factory,
                  std::string_view hint = {}) {
-  OptionEntry entry = Field(control, name, kind, group, key, built, factory, hint);
+  OptionEntry entry = Field(kind, group, key, built, factory, hint);
   entry.items = std::move(items);
   entry.values = std::move(values);
   return entry;
 }
 
+OptionEntry TidyPathLabel(std::string_view group, std::string_view key, std::string_view hint) {
+  OptionEntry entry = Control(ControlKind::LinkLabel, group, kTidyNotFoundText, hint);
+  entry.key = key;
+  entry.built = Text(kTidyNotFoundText);
+  return entry;
+}
+
+OptionEntry Script(std::string_view group) {
+  OptionEntry entry = Control(ControlKind::Memo, group, {}, {});
+  entry.factory = Text("");
+  return entry;
+}
+
+OptionEntry WithComment(OptionEntry entry, std::string_view comment_key) {
+  entry.comment_key = comment_key;
+  return entry;
+}
+
+OptionEntry ReadBefore(OptionControl other, OptionEntry entry) {
+  entry.read_before = other;
+  return entry;
+}
+
+OptionEntry Named(OptionControl control, std::string_view name, OptionEntry entry) {
+  entry.control = control;
+  entry.name = name;
+  return entry;
+}
+
 std::vector<OptionEntry> BuildCatalogue() {
-  constexpr auto Y = ReadRule::kY;
-  constexpr auto N = ReadRule::kN;
-  constexpr auto Special = ReadRule::kSpecial;
-  const ControlState on = Check(true);
-  const ControlState off = Check(false);
-  std::vector<OptionEntry> table;
-  table.push_back(Box(C::cbMarkup, "cbMarkup", kSource, "HTML &bearbeiten", "markup", Y, on, off, kMarkupHint));
+  return {
+#define OPTION(name, ...) Named(C::name, #name, __VA_ARGS__),
+#include "core/options/catalogue_rows.inc"
+#undef OPTION
+  };
+}
 
-  OptionEntry wrap = Box(C::cbWrap, "cbWrap", kSource, "&Umbruch nach", "wrap", Special, on, on, kWrapHint);
-  wrap.comment_key = "// wrap";
-  table.push_back(wrap);
-  OptionEntry wrap_field = Field(C::eWrap, "eWrap", OptionKind::kNumericField, kSource, "wrap",
-                                 Text("66"), Text("66"), kWrapWidthHint);
-  wrap_field.comment_key = "// wrap";
-  table.push_back(wrap_field);
-  OptionEntry wrap_updown = UpDown(C::udWrap, "udWrap", "wrap", 32767, 66, kWrapWidthHint);
-  wrap_updown.comment_key = "// wrap";
-  table.push_back(wrap_updown);
-  table.push_back(Label(C::lWrap, "lWrap", kSource, "&Zeichen", kWrapWidthHint));
-
-  table.push_back(Box(C::cbWrapAttributes, "cbWrapAttributes", kSource, "Attribute umbrechen", "wrap-attributes", Y, off, off, kWrapAttributesHint));
-  table.push_back(Box(C::cbWrapScriptLiterals, "cbWrapScriptLiterals", kSource, "S&cript-Literale umbrechen", "wrap-script-literals", Y, off, off));
-  table.push_back(Box(C::cbWrapASP, "cbWrapASP", kSource, "ASP-&Pseudo-Tags umbrechen", "wrap-asp", N, on, on, kWrapAspHint));
-  table.push_back(Box(C::cbWrapJste, "cbWrapJste", kSource, "JSTE-Pseudo-Tags umbrechen", "wrap-jste", N, on, on));
-  table.push_back(Box(C::cbWrapPhp, "cbWrapPhp", kSource, "PHP-Pseudo-Tags umbrechen", "wrap-php", N, on, on));
-  table.push_back(Box(C::cbBreakBeforeBr, "cbBreakBeforeBr", kSource, "vor <br> &umbrechen", "break-before-br", Y, off, off));
-
-  table.push_back(Label(C::Label1, "Label1", kSource, "&Einzug:", kIndentHint));
-  table.push_back(List(C::cbIndent, "cbIndent", OptionKind::kDropDownList, kSource, "indent",
-                       {"nein", "ja", "auto"}, {"no", "yes", "auto"}, Item(-1), Item(0, "nein"), kIndentHint));
-  table.push_back(Field(C::eIndentSpaces, "eIndentSpaces", OptionKind::kNumericField, kSource, "indent-spaces",
-                        Text("2"), Text("2"), kIndentSpacesHint));
-  table.push_back(UpDown(C::udIndentSpaces, "udIndentSpaces", "indent-spaces", 32, 2, kIndentSpacesHint));
-
-  table.push_back(Box(C::cbIndentAttributes, "cbIndentAttributes", kSource, "Attribute e&inziehen", "indent-attributes", Y, off, off, kIndentAttributesHint));
-  table.push_back(Box(C::cbUppercaseTags, "cbUppercaseTags", kSource, "Tags in &Großbuchstaben", "uppercase-tags", Y, off, off));
-  table.push_back(Box(C::cbUppercaseAttributes, "cbUppercaseAttributes", kSource, "Attribute in Gro&ßbuchstaben", "uppercase-attributes", Y, off, off));
-
-  table.push_back(Box(C::cbHideEndTags, "cbHideEndTags", kHtml, "schließende Tags &verbergen", "hide-endtags", Y, off, off, kHideEndTagsHint));
-  table.push_back(Box(C::cbEncloseText, "cbEncloseText", kHtml, "Text immer umschließen", "enclose-text", Y, off, off, kEncloseTextHint));
-  table.push_back(Box(C::cbDropEmptyParas, "cbDropEmptyParas", kHtml, "Leere Absätze entfernen", "drop-empty-paras", N, on, on, kDropEmptyParasHint));
-  table.push_back(Box(C::cbQuoteMarks, "cbQuoteMarks", kHtml, "Anführungsz. quoten (&&quot;)", "quote-marks", Y, off, off));
-  table.push_back(Box(C::cbQuoteNbsp, "cbQuoteNbsp", kHtml, "nbsp quoten (&&nbsp;)", "quote-nbsp", N, on, on));
-  table.push_back(Box(C::cbQuoteAmpersand, "cbQuoteAmpersand", kHtml, "&& quoten (&&amp;)", "quote-ampersand", N, on, on));
-  table.push_back(Box(C::cbFixBackslash, "cbFixBackslash", kHtml, "Backslash korrigieren (\\ zu /)", "fix-backslash", N, on, on, kFixBackslashHint));
-  table.push_back(Box(C::cbFixBadComments, "cbFixBadComments", kHtml, "kaputte &Kommentare korrigieren", "fix-bad-comments", N, on, on));
-  table.push_back(Box(C::cbWord2000, "cbWord2000", kHtml, "Word-2000-Bereinigung", "word-2000", Y, off, off, kWord2000Hint));
-  table.push_back(Box(C::cbClean, "cbClean", kHtml, "»&Clean«", "clean", Y, off, off, kCleanHint));
-  table.push_back(Box(C::cbDropFontTags, "cbDropFontTags", kHtml, "Font-Tags entfernen", "drop-font-tags", Y,
-                      Check(false, false), Check(false, false), kDropFontTagsHint));
-  table.push_back(Box(C::cbLogicalEmphasis, "cbLogicalEmphasis", kHtml, "Logische Hervorhebungen", "logical-emphasis", Y, off, off, kLogicalEmphasisHint));
-
-  OptionEntry alt = Box(C::cbAltText, "cbAltText", kHtml, "&Alt-Text ergänzen:", "alt-text", Special, off, off, kAltTextHint);
-  alt.comment_key = "// alt-text";
-  table.push_back(alt);
-  OptionEntry alt_text = Field(C::eAltText, "eAltText", OptionKind::kTextEdit, kHtml, "alt-text",
-                               Text("", false), Text("", false), kAltTextHint);
-  alt_text.comment_key = "// alt-text";
-  table.push_back(alt_text);
-
-  table.push_back(Label(C::Label2, "Label2", kHtml, kNewTagsCaption));
-  table.push_back(Field(C::eNewBlocklevelTags, "eNewBlocklevelTags", OptionKind::kTextEdit, "tsNewBlocklevelTags", "new-blocklevel-tags", Text(""), Text("")));
-  table.push_back(Field(C::eNewInlineTags, "eNewInlineTags", OptionKind::kTextEdit, "tsNewInlineTags", "new-inline-tags", Text(""), Text("")));
-  table.push_back(Field(C::eNewEmptyTags, "eNewEmptyTags", OptionKind::kTextEdit, "tsNewEmptyTags", "new-empty-tags", Text(""), Text("")));
-  table.push_back(Field(C::eNewPreTags, "eNewPreTags", OptionKind::kTextEdit, "tsNewPreTags", "new-pre-tags", Text(""), Text("")));
-
-  table.push_back(Box(C::cbInputXML, "cbInputXML", kInput, "XML", "input-xml", Y, off, off));
-  table.push_back(Box(C::cbAssumeXmlProcins, "cbAssumeXmlProcins", kInput, "XML-Processing Instructions (?>)", "assume-xml-procins", Special, off, off, kAssumeXmlProcinsHint));
-
-  table.push_back(Box(C::cbOutputXML, "cbOutputXML", kOutput, "XML", "output-xml", Y, off, off));
-  table.push_back(Box(C::cbOutputXHTML, "cbOutputXHTML", kOutput, "XHTML", "output-xhtml", Y, off, off));
-  table.push_back(Box(C::cbNumericEntities, "cbNumericEntities", kOutput, "numerische Entities", "numeric-entities", Y, off, off));
-  table.push_back(Box(C::cbAddXmlPi, "cbAddXmlPi", kOutput, "XML Processing Instruction", "add-xml-pi", N, on, on, kAddXmlPiHint));
-  table.push_back(Box(C::cbShowWarnings, "cbShowWarnings", kOutput, "Warnungen anzeigen", "show-warnings", N, on, on));
-  table.push_back(Label(C::lDoctype, "lDoctype", kOutput, "DocType:"));
-  table.push_back(List(C::cbDocType, "cbDocType", OptionKind::kEditableCombo, kOutput, "doctype",
-                       {"omit", "auto", "strict", "loose"}, {"omit", "auto", "strict", "loose"},
-                       Item(-1), Item(1, "auto"), kDocTypeHint));
-
-  table.push_back(Box(C::cbTidyMark, "cbTidyMark", kFormats, "\"Duftmarke\" hinterlassen", "tidy-mark", N, on, on, kTidyMarkHint));
-  table.push_back(Label(C::lCharEncoding, "lCharEncoding", kFormats, "&Zeichenkodierung:"));
-  table.push_back(List(C::cbCharEncoding, "cbCharEncoding", OptionKind::kDropDownList, kFormats, "char-encoding",
-                       {"raw", "ascii", "latin1", "utf8", "iso2022"}, {"raw", "ascii", "latin1", "utf8", "iso2022"},
-                       Item(-1), Item(1, "ascii")));
-
-  OptionEntry path = Control(C::lTidyPath, "lTidyPath", OptionKind::kLinkLabel, "Panel1", kTidyNotFoundText, kTidyPathHint);
-  path.key = "// Path to Tidy.exe";
-  path.built = Text(kTidyNotFoundText);
-  table.push_back(path);
-  table.push_back(Label(C::Label5, "Label5", "tsCfg",
-                        "Über dieses Config-Script können vom Plugin nicht unterstützte Einstellungen ergänzt werden."));
-  OptionEntry script = Control(C::mCfg, "mCfg", OptionKind::kMemo, "tsCfg", {}, {});
-  script.factory = Text("");
-  table.push_back(script);
-  return table;
+std::vector<OptionControl> BuildReadingOrder() {
+  std::vector<OptionControl> order;
+  for (const OptionEntry& entry : Catalogue()) {
+    if (entry.read_before) continue;
+    for (const OptionEntry& early : Catalogue()) {
+      if (early.read_before == entry.control) order.push_back(early.control);
+    }
+    order.push_back(entry.control);
+  }
+  return order;
 }
 
 }  // namespace
@@ -307,6 +258,11 @@ const std::vector<OptionEntry>& Catalogue() {
 
 const OptionEntry& Entry(OptionControl control) {
   return Catalogue()[static_cast<std::size_t>(control)];
+}
+
+const std::vector<OptionControl>& ReadingOrder() {
+  static const std::vector<OptionControl> order = BuildReadingOrder();
+  return order;
 }
 
 }  // namespace markwash

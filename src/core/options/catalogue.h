@@ -8,34 +8,15 @@
 #include <string_view>
 #include <vector>
 
+#include "core/common/control_kind.h"
+
 namespace markwash {
 
-// Control names as the dialog uses them, in the order of the table.
+// Control names as the dialog uses them, in the order of the rows.
 enum class OptionControl {
-  cbMarkup, cbWrap, eWrap, udWrap, lWrap,
-  cbWrapAttributes, cbWrapScriptLiterals, cbWrapASP, cbWrapJste, cbWrapPhp, cbBreakBeforeBr,
-  Label1, cbIndent, eIndentSpaces, udIndentSpaces,
-  cbIndentAttributes, cbUppercaseTags, cbUppercaseAttributes,
-  cbHideEndTags, cbEncloseText, cbDropEmptyParas, cbQuoteMarks, cbQuoteNbsp, cbQuoteAmpersand,
-  cbFixBackslash, cbFixBadComments, cbWord2000, cbClean, cbDropFontTags, cbLogicalEmphasis,
-  cbAltText, eAltText,
-  Label2, eNewBlocklevelTags, eNewInlineTags, eNewEmptyTags, eNewPreTags,
-  cbInputXML, cbAssumeXmlProcins,
-  cbOutputXML, cbOutputXHTML, cbNumericEntities, cbAddXmlPi, cbShowWarnings, lDoctype, cbDocType,
-  cbTidyMark, lCharEncoding, cbCharEncoding,
-  lTidyPath, Label5, mCfg,
-};
-
-enum class OptionKind {
-  kCheckBox,
-  kDropDownList,   // fixed items, a selection index or none
-  kEditableCombo,  // fixed items plus free text
-  kTextEdit,
-  kNumericField,   // the text field of a number; its up-down holds the number
-  kUpDown,
-  kLabel,
-  kLinkLabel,
-  kMemo,
+#define OPTION(name, ...) name,
+#include "core/options/catalogue_rows.inc"
+#undef OPTION
 };
 
 // How a configuration value sets a check box.
@@ -58,7 +39,7 @@ struct ControlState {
 struct OptionEntry {
   OptionControl control;
   std::string_view name;
-  OptionKind kind;
+  ControlKind kind;
   std::string_view group;    // the parent container
   std::string_view caption;  // UTF-8, "&" marks the accelerator
   std::string_view hint;     // UTF-8, CR LF line breaks; empty: no hint
@@ -71,11 +52,17 @@ struct OptionEntry {
   int max = 0;
   ControlState built;
   std::optional<ControlState> factory;
+  // Read just before this control instead of in row order.
+  std::optional<OptionControl> read_before;
 };
 
 // The whole table, in the order of OptionControl.
 const std::vector<OptionEntry>& Catalogue();
 const OptionEntry& Entry(OptionControl control);
+
+// The controls in the order the reader sets them: the row order, with each
+// control that is read before another moved to just before that one.
+const std::vector<OptionControl>& ReadingOrder();
 
 // The text of the path label while no Tidy.exe is known.
 inline constexpr std::string_view kTidyNotFoundText = "Tidy.exe nicht gefunden!";

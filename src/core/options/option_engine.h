@@ -73,13 +73,17 @@ class OptionEngine {
   static constexpr int kDefaultWrapWidth = 66;
 
   void MergeScript();
+  void ReadControl(const TextLines& lines, const OptionEntry& entry);
   void ReadTidyPath(const TextLines& lines);
   void ReadBox(const TextLines& lines, OptionControl box);
   void ReadWrap(const TextLines& lines);
   void ReadAltText(const TextLines& lines);
   void ReadDocType(const TextLines& lines);
   void ReadCharEncoding(const TextLines& lines);
+  void WriteControl(TextLines& lines, const OptionEntry& entry);
   void WriteBox(TextLines& lines, OptionControl box);
+  void WriteWrap(TextLines& lines);
+  void WriteAltText(TextLines& lines);
   void WriteTidyPath(TextLines& lines);
   void WriteDocType(TextLines& lines);
 

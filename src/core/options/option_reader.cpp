@@ -1,11 +1,11 @@
 // Setting the option controls from the configuration script, and loading.
 #include <string>
 
+#include "core/common/whole_number.h"
 #include "core/options/config_lines.h"
 #include "core/options/doctype_value.h"
 #include "core/options/option_engine.h"
 #include "core/options/tidy_values.h"
-#include "core/options/whole_number.h"
 #include "core/runner/search_list.h"
 #include "core/runner/tidy_location.h"
 
@@ -20,20 +20,6 @@ constexpr int kIndentYes = 1;
 constexpr int kIndentAuto = 2;
 constexpr int kAutoDocType = 1;
 constexpr int kAsciiEncoding = 1;
-
-constexpr C kWrapBoxes[] = {C::cbWrapAttributes, C::cbWrapScriptLiterals, C::cbWrapASP,
-                            C::cbWrapJste,       C::cbWrapPhp,            C::cbBreakBeforeBr};
-// "logical-emphasis" is read before "clean": its rule checks cbClean, and
-// the script's own "clean" value must have the last word.
-constexpr C kHtmlBoxes[] = {C::cbIndentAttributes, C::cbUppercaseTags,   C::cbUppercaseAttributes,
-                            C::cbHideEndTags,      C::cbEncloseText,     C::cbDropEmptyParas,
-                            C::cbQuoteMarks,       C::cbQuoteNbsp,       C::cbQuoteAmpersand,
-                            C::cbFixBackslash,     C::cbFixBadComments,  C::cbWord2000,
-                            C::cbLogicalEmphasis,  C::cbClean,           C::cbDropFontTags};
-constexpr C kNewTagEdits[] = {C::eNewInlineTags, C::eNewBlocklevelTags, C::eNewEmptyTags,
-                              C::eNewPreTags};
-constexpr C kOutputBoxes[] = {C::cbOutputXML, C::cbOutputXHTML, C::cbNumericEntities,
-                              C::cbAddXmlPi, C::cbShowWarnings};
 
 // The item whose value equals the text exactly, or -1.
 int ItemOfValue(C list, std::string_view value) {
@@ -90,12 +76,12 @@ void OptionEngine::ReadTidyPath(const TextLines& lines) {
 
 void OptionEngine::ReadWrap(const TextLines& lines) {
   const std::string wrap = GetKeyValue(lines, Entry(C::udWrap).key);
-  const int width = wrap.empty() ? kDefaultWrapWidth : ParseWholeNumber(wrap);
+  const int width = wrap.empty() ? kDefaultWrapWidth : WholeNumberOrThrow(wrap);
   if (wrap == "0") {
     view_.SetPosition(C::udWrap, 0);
     SetChecked(C::cbWrap, false);
     const std::string remembered = GetKeyValue(lines, Entry(C::udWrap).comment_key);
-    remembered_wrap_width_ = remembered.empty() ? 0 : ParseWholeNumber(remembered);
+    remembered_wrap_width_ = remembered.empty() ? 0 : WholeNumberOrThrow(remembered);
   } else {
     SetChecked(C::cbWrap, true);
     view_.SetPosition(C::udWrap, width);
@@ -146,36 +132,47 @@ void OptionEngine::ReadCharEncoding(const TextLines& lines) {
 // bad wrap width stops reading with the earlier steps in effect.
 void OptionEngine::ReadOptions(const TextLines& lines) {
   WaitCursorScope busy(cursor_);
-  ReadTidyPath(lines);
-  ReadBox(lines, C::cbMarkup);
-  ReadWrap(lines);
-  for (const C box : kWrapBoxes) ReadBox(lines, box);
+  for (const OptionControl control : ReadingOrder()) ReadControl(lines, Entry(control));
+}
 
-  const TidyChoice indent = ReadTidyChoice(GetKeyValue(lines, Entry(C::cbIndent).key));
-  int indent_item = kIndentNo;
-  if (indent == TidyChoice::kYes) indent_item = kIndentYes;
-  if (indent == TidyChoice::kAuto) indent_item = kIndentAuto;
-  view_.SetItemIndex(C::cbIndent, indent_item);
-  const std::string spaces = GetKeyValue(lines, Entry(C::udIndentSpaces).key);
-  if (spaces.empty()) {
-    view_.SetPosition(C::udIndentSpaces, kDefaultIndentSpaces);
-  } else {
-    view_.SetText(C::eIndentSpaces, spaces);
+void OptionEngine::ReadControl(const TextLines& lines, const OptionEntry& entry) {
+  switch (entry.control) {
+    case C::lTidyPath: ReadTidyPath(lines); break;
+    case C::cbWrap: ReadWrap(lines); break;
+    case C::cbIndent: {
+      const TidyChoice indent = ReadTidyChoice(GetKeyValue(lines, entry.key));
+      int indent_item = kIndentNo;
+      if (indent == TidyChoice::kYes) indent_item = kIndentYes;
+      if (indent == TidyChoice::kAuto) indent_item = kIndentAuto;
+      view_.SetItemIndex(C::cbIndent, indent_item);
+      break;
+    }
+    case C::udIndentSpaces: {
+      const std::string spaces = GetKeyValue(lines, entry.key);
+      if (spaces.empty()) {
+        view_.SetPosition(C::udIndentSpaces, kDefaultIndentSpaces);
+      } else {
+        view_.SetText(C::eIndentSpaces, spaces);
+      }
+      break;
+    }
+    case C::cbAltText: ReadAltText(lines); break;
+    case C::eNewInlineTags:
+    case C::eNewBlocklevelTags:
+    case C::eNewEmptyTags:
+    case C::eNewPreTags: view_.SetText(entry.control, GetKeyValue(lines, entry.key)); break;
+    case C::cbAssumeXmlProcins: {
+      const TidyChoice procins = ReadTidyChoice(GetKeyValue(lines, entry.key));
+      SetChecked(C::cbAssumeXmlProcins,
+                 procins == TidyChoice::kYes || (procins != TidyChoice::kNo && view_.Checked(C::cbInputXML)));
+      break;
+    }
+    case C::cbDocType: ReadDocType(lines); break;
+    case C::cbCharEncoding: ReadCharEncoding(lines); break;
+    default:
+      if (entry.rule == ReadRule::kY || entry.rule == ReadRule::kN) ReadBox(lines, entry.control);
+      break;
   }
-  for (const C box : kHtmlBoxes) ReadBox(lines, box);
-
-  ReadAltText(lines);
-  for (const C edit : kNewTagEdits) view_.SetText(edit, GetKeyValue(lines, Entry(edit).key));
-
-  ReadBox(lines, C::cbInputXML);
-  const TidyChoice procins = ReadTidyChoice(GetKeyValue(lines, Entry(C::cbAssumeXmlProcins).key));
-  SetChecked(C::cbAssumeXmlProcins,
-             procins == TidyChoice::kYes || (procins != TidyChoice::kNo && view_.Checked(C::cbInputXML)));
-  for (const C box : kOutputBoxes) ReadBox(lines, box);
-
-  ReadDocType(lines);
-  ReadBox(lines, C::cbTidyMark);
-  ReadCharEncoding(lines);
 }
 
 void OptionEngine::LoadOptionSet(const std::string& file_name) {

@@ -11,21 +11,6 @@ namespace {
 
 using C = OptionControl;
 
-// The check boxes between the fixed keys, in the order the keys are written.
-constexpr C kWrapBoxes[] = {C::cbWrapAttributes, C::cbWrapScriptLiterals, C::cbWrapASP,
-                            C::cbWrapJste,       C::cbWrapPhp,            C::cbBreakBeforeBr};
-constexpr C kHtmlBoxes[] = {C::cbIndentAttributes, C::cbUppercaseTags,   C::cbUppercaseAttributes,
-                            C::cbHideEndTags,      C::cbEncloseText,     C::cbDropEmptyParas,
-                            C::cbQuoteMarks,       C::cbQuoteNbsp,       C::cbQuoteAmpersand,
-                            C::cbFixBackslash,     C::cbFixBadComments,  C::cbWord2000,
-                            C::cbClean,            C::cbDropFontTags,    C::cbLogicalEmphasis};
-// Inline comes before block-level here, unlike the tabs.
-constexpr C kNewTagEdits[] = {C::eNewInlineTags, C::eNewBlocklevelTags, C::eNewEmptyTags,
-                              C::eNewPreTags};
-constexpr C kXmlBoxes[] = {C::cbInputXML,        C::cbAssumeXmlProcins, C::cbOutputXML,
-                           C::cbOutputXHTML,     C::cbNumericEntities,  C::cbAddXmlPi,
-                           C::cbShowWarnings};
-
 bool StartsWith(const std::string& text, const std::string& prefix) {
   return text.compare(0, prefix.size(), prefix) == 0;
 }
@@ -78,24 +63,50 @@ void OptionEngine::WriteOptions(TextLines& lines) {
     lines.insert(lines.begin(), top.begin(), top.end());
   }
 
-  WriteTidyPath(lines);
+  for (const OptionEntry& entry : Catalogue()) WriteControl(lines, entry);
+}
 
-  WriteBox(lines, C::cbMarkup);
+// Each control's key goes in at its row: on an empty script the rows give the
+// order of the lines.
+void OptionEngine::WriteControl(TextLines& lines, const OptionEntry& entry) {
+  switch (entry.control) {
+    case C::lTidyPath: WriteTidyPath(lines); break;
+    case C::cbWrap: WriteWrap(lines); break;
+    case C::cbIndent: {
+      // With no item selected the indent line is left as it stands.
+      const std::string indent = SelectedValue(view_, C::cbIndent);
+      if (!indent.empty()) SetOrDeleteKey(lines, entry.key, indent);
+      break;
+    }
+    case C::udIndentSpaces: SetOrDeleteKey(lines, entry.key, std::to_string(view_.Position(C::udIndentSpaces))); break;
+    case C::cbAltText: WriteAltText(lines); break;
+    case C::eNewInlineTags:
+    case C::eNewBlocklevelTags:
+    case C::eNewEmptyTags:
+    case C::eNewPreTags: SetOrDeleteKey(lines, entry.key, view_.Text(entry.control)); break;
+    case C::cbDocType: WriteDocType(lines); break;
+    case C::cbCharEncoding: {
+      // An encoding the list does not show (read from the script) stays as typed.
+      const std::string encoding = SelectedValue(view_, C::cbCharEncoding);
+      if (!encoding.empty()) SetOrDeleteKey(lines, entry.key, encoding);
+      break;
+    }
+    default:
+      if (entry.kind == ControlKind::CheckBox) WriteBox(lines, entry.control);
+      break;
+  }
+}
+
+void OptionEngine::WriteWrap(TextLines& lines) {
   SetOrDeleteKey(lines, Entry(C::udWrap).key, std::to_string(view_.Position(C::udWrap)));
   if (view_.Checked(C::cbWrap)) {
     DeleteKey(lines, Entry(C::udWrap).comment_key);
   } else {
     SetOrDeleteKey(lines, Entry(C::udWrap).comment_key, std::to_string(remembered_wrap_width_));
   }
-  for (const C box : kWrapBoxes) WriteBox(lines, box);
+}
 
-  // With no item selected the indent line is left as it stands.
-  const std::string indent = SelectedValue(view_, C::cbIndent);
-  if (!indent.empty()) SetOrDeleteKey(lines, Entry(C::cbIndent).key, indent);
-  SetOrDeleteKey(lines, Entry(C::udIndentSpaces).key,
-                 std::to_string(view_.Position(C::udIndentSpaces)));
-  for (const C box : kHtmlBoxes) WriteBox(lines, box);
-
+void OptionEngine::WriteAltText(TextLines& lines) {
   const std::string alt_text = view_.Text(C::eAltText);
   if (view_.Checked(C::cbAltText)) {
     SetKey(lines, Entry(C::cbAltText).key, alt_text);
@@ -104,14 +115,6 @@ void OptionEngine::WriteOptions(TextLines& lines) {
     DeleteKey(lines, Entry(C::cbAltText).key);
     SetOrDeleteKey(lines, Entry(C::cbAltText).comment_key, alt_text);
   }
-
-  for (const C edit : kNewTagEdits) SetOrDeleteKey(lines, Entry(edit).key, view_.Text(edit));
-  for (const C box : kXmlBoxes) WriteBox(lines, box);
-  WriteDocType(lines);
-  WriteBox(lines, C::cbTidyMark);
-  // An encoding the list does not show (read from the script) stays as typed.
-  const std::string encoding = SelectedValue(view_, C::cbCharEncoding);
-  if (!encoding.empty()) SetOrDeleteKey(lines, Entry(C::cbCharEncoding).key, encoding);
 }
 
 void OptionEngine::MergeScript() {

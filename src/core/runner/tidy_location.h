@@ -9,8 +9,11 @@
 
 namespace markwash {
 
-inline constexpr char kTidyWin32FileName[] = "tidy_win32.exe";
 inline constexpr char kTidyExeFileName[] = "Tidy.exe";
+// The Win32 build of Tidy is searched for as "Tidy_win32.exe", but a folder
+// chosen in the browser gives the label "tidy_win32.exe", in lower case.
+inline constexpr char kTidyWin32SearchName[] = "Tidy_win32.exe";
+inline constexpr char kTidyWin32FileName[] = "tidy_win32.exe";
 
 // The label text for a confirmed folder: the folder (given a trailing
 // backslash) plus "tidy_win32.exe" when that file is there, else plus

@@ -52,7 +52,7 @@ std::string DialogOptionView::Text(OptionControl control) { return WideToAnsi(Wi
 void DialogOptionView::SetText(OptionControl control, std::string_view text) {
   MutedNotifications muted(site_);
   HWND window = Window(control);
-  if (Entry(control).kind == OptionKind::kEditableCombo) {
+  if (Entry(control).kind == ControlKind::EditableCombo) {
     // A combo keeps its selected item when only its text is set.
     ::SendMessageW(window, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
   }

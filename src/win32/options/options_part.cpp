@@ -30,7 +30,7 @@ OptionsPart::OptionsPart(FormSite& site)
     site.OnClick(id, [this] { bAsDefaultOptionsClick(); });
   // A user's click on a check box runs the box's rule, if it has one.
   for (const OptionEntry& entry : Catalogue()) {
-    if (entry.kind != OptionKind::kCheckBox) continue;
+    if (entry.kind != ControlKind::CheckBox) continue;
     site.OnClick(ControlOf(entry.control), [this, box = entry.control] { engine_.Click(box); });
   }
   site.OnNotification(ControlId::cbDocType, CBN_EDITCHANGE, [this] { cbDocTypeChange(); });
