@@ -71,10 +71,7 @@ class FakeOptionView : public OptionView {
   }
 
   std::string TidyPath() override { return tidy_path_; }
-  void SetTidyPath(std::string_view text, bool bold) override {
-    tidy_path_ = std::string(text);
-    tidy_path_bold = bold;
-  }
+  void SetTidyPath(std::string_view text, bool bold) override { tidy_path_ = text, tidy_path_bold = bold; }
   TextLines ScriptLines() override { return script_; }
   void SetScriptLines(const TextLines& lines) override { script_ = lines; }
   TextLines& script() { return script_; }
@@ -150,8 +147,7 @@ class FakeOptionHost : public OptionHost {
   std::map<std::string, std::string> files_;
 };
 
-class FakeCursorScreen : public CursorScreen {
- public:
+struct FakeCursorScreen : CursorScreen {
   void SaveAndShowBusy() override {}
   void RestoreSaved() override {}
 };

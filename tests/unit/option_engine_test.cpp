@@ -52,20 +52,15 @@ class OptionEngineTest : public ::testing::Test {
 
 TEST_F(OptionEngineTest, AnEmptyScriptGivesTheFactorySettingsAndTheirExactFile) {
   Read({});
-  for (const OptionEntry& entry : Catalogue()) {
-    if (!entry.factory) continue;
-    SCOPED_TRACE(std::string(entry.name));
-    const ControlState& factory = *entry.factory;
-    const auto& state = S(entry.control);
-    if (entry.kind == OptionKind::kCheckBox) EXPECT_EQ(state.checked, factory.checked);
-    if (entry.kind == OptionKind::kUpDown) EXPECT_EQ(Position(entry.control), factory.position);
-    if (entry.kind == OptionKind::kDropDownList || entry.kind == OptionKind::kEditableCombo)
-      EXPECT_EQ(state.item, factory.item);
-    if (entry.kind != OptionKind::kUpDown && entry.kind != OptionKind::kMemo) {
-      EXPECT_EQ(state.enabled, factory.enabled);
-      if (entry.kind != OptionKind::kCheckBox) EXPECT_EQ(state.text, factory.text);
-    }
+  for (const OptionEntry& e : Catalogue()) {
+    if (!e.factory || e.kind == OptionKind::kMemo) continue;
+    const ControlState& f = *e.factory;
+    const auto& s = S(e.control);
+    const int position = e.kind == OptionKind::kUpDown ? Position(e.control) : f.position;
+    EXPECT_TRUE(s.checked == f.checked && s.enabled == f.enabled && s.item == f.item && s.text == f.text &&
+                position == f.position) << e.name;
   }
+  EXPECT_TRUE(rig.view.script().empty());
   EXPECT_EQ(rig.host.not_found_questions, 1);
   rig.engine.SaveOptionSet("C:\\out.cfg");
   std::string expected = kTestConfigHeader + "\r\n";
@@ -102,7 +97,7 @@ TEST_F(OptionEngineTest, EveryBoxReadsAndWritesItsValueAsTidyDoes) {
   }
 }
 
-TEST_F(OptionEngineTest, WrapZeroClearsTheBoxAndCheckingAgainRestoresTheRememberedWidth) {
+TEST_F(OptionEngineTest, NumbersAreReadIntoTheirFieldsAndWrapZeroClearsTheBoxUntilCheckedAgain) {
   const struct {
     TextLines script;
     bool checked;
@@ -120,6 +115,11 @@ TEST_F(OptionEngineTest, WrapZeroClearsTheBoxAndCheckingAgainRestoresTheRemember
     rig.engine.SetChecked(C::cbWrap, true);
     EXPECT_EQ(Position(C::udWrap), c.again);
   }
+  Read({"indent-spaces: 32"});
+  EXPECT_EQ(Position(C::udIndentSpaces), 32);
+  Read({"indent-spaces: abc"});  // shown as typed; the last valid position stays
+  EXPECT_EQ(S(C::eIndentSpaces).text, "abc");
+  EXPECT_EQ(Position(C::udIndentSpaces), 32);
 }
 
 TEST_F(OptionEngineTest, ABadNumberStopsReadingWherePathMarkupAndWrapComeFirst) {
@@ -500,13 +500,6 @@ TEST_F(OptionEngineTest, ThePostedDefaultSaveKeepsTheLocatedPath) {
   rig.engine.bAsDefaultOptionsClick();
   EXPECT_EQ(rig.host.FileText(kDefaultFile), std::string("vertical-space: yes\r\n// Path to Tidy.exe: ") + kTidy + "\r\n");
 
-  rig.host.active_page = OptionPage::kOptions;
-  rig.view.SetTidyPath("C:\\Gone\\Tidy.exe", false);
-  rig.engine.bResetOptionsClick();
-  rig.engine.bAsDefaultOptionsClick();
-  const TextLines saved = SplitLines(rig.host.FileText(kDefaultFile));
-  EXPECT_EQ(GetKeyValue(saved, "// Path to Tidy.exe"), kTidy);
-  EXPECT_EQ(GetKeyValue(saved, "wrap"), "66");
 }
 
 }  // namespace
