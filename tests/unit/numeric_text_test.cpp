@@ -45,7 +45,7 @@ TEST(NumericTextTest, AFieldReadsBackOnlyAWholeNumberInRangeAndShowsItGrouped) {
       {"72", kWrap, 72, "72"},          {"1.000", kWrap, 1000, "1.000"}, {"32.767", kWrap, 32767, "32.767"},
       {"32.768", kWrap, 50, "50"},      {"-1", kWrap, 50, "50"},         {"4,5", kIndent, 50, "50"},
       {"33", kIndent, 50, "50"},        {"32", kIndent, 32, "32"},       {".100", kWrap, 50, "50"},
-      {"1..000", kWrap, 50, "50"},      {" 7 ", kIndent, 7, "7"},        {"-5", {-10, 10}, -5, "-5"},
+      {"1..000", kWrap, 50, "50"},      {" 7 ", kIndent, 7, "7"},        {"-5", {-10, 10}, -5, "-5"}, {"100.000", {0, 100000}, 100000, "100.000"},
       {"99999999999999", kWrap, 50, "50"}};
   for (const auto& c : cases) {
     const int position = ReadUpDownPosition(c.typed, c.range, kGerman, 50);
