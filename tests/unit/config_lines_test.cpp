@@ -1,91 +1,108 @@
+// The lines of an HTML Tidy configuration file, the values in them, and the
+// hand-written catalogue of the options the dialog offers.
 #include "core/options/config_lines.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "core/common/error.h"
+#include "core/options/catalogue.h"
+#include "core/options/doctype_value.h"
+#include "core/common/whole_number.h"
+
 namespace markwash {
 namespace {
 
-struct FindCase {
-  const char* name;
-  TextLines lines;
-  const char* key;
-  int expected;
-};
-
-class FindKeyLineTest : public ::testing::TestWithParam<FindCase> {};
-
-TEST_P(FindKeyLineTest, FindsTheLastLineThatStartsWithKeyAndColon) {
-  const FindCase& c = GetParam();
-  EXPECT_EQ(FindKeyLine(c.lines, c.key), c.expected);
+TEST(ConfigLinesTest, AKeyIsTheLastLineThatStartsWithItAndAColonIgnoringCase) {
+  const struct {
+    TextLines lines;
+    const char* key;
+    int line;
+  } cases[] = {
+      {{"a: 1", "wrap: 66", "b: 2"}, "wrap", 1},
+      {{"WRAP: 80"}, "wrap", 0},
+      {{"AZ: 1"}, "az", 0},
+      {{"clean: yes", "x: 1", "clean: no", "y: 2"}, "clean", 2},
+      {{" wrap: 66"}, "wrap", -1},  // indented: no key
+      {{"wrap : 66"}, "wrap", -1},
+      {{"wrap-asp: no"}, "wrap", -1},
+      {{"wrap: 66"}, "wrap:", 0},
+      {{"// wrap: 72", "wrap: 0"}, "// wrap", 0},
+      {{"wra"}, "wrap", -1},
+      {{}, "wrap", -1},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FindKeyLine(c.lines, c.key), c.line) << c.key;
+  EXPECT_FALSE(EqualsIgnoreAsciiCase("\xc4", "\xe4"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FindKeyLineTest,
-    ::testing::Values(
-        FindCase{"Plain", {"a: 1", "wrap: 66", "b: 2"}, "wrap", 1},
-        FindCase{"KeyInCapitals", {"WRAP: 80"}, "wrap", 0},
-        FindCase{"EveryLetterFolds", {"ZIZZ-AZ: 1"}, "zizz-az", 0},
-        FindCase{"LastDuplicateCounts", {"clean: yes", "x: 1", "clean: no", "y: 2"}, "clean", 2},
-        FindCase{"IndentedKeyIsNoKey", {" wrap: 66"}, "wrap", -1},
-        FindCase{"BlankBeforeColonIsNoKey", {"wrap : 66"}, "wrap", -1},
-        FindCase{"LongerKeyIsAnotherKey", {"wrap-asp: no"}, "wrap", -1},
-        FindCase{"KeyGivenWithColon", {"wrap: 66"}, "wrap:", 0},
-        FindCase{"CommentKey", {"// wrap: 72", "wrap: 0"}, "// wrap", 0},
-        FindCase{"LineShorterThanKey", {"wra"}, "wrap", -1},
-        FindCase{"EmptyScript", {}, "wrap", -1}),
-    [](const auto& info) { return info.param.name; });
-
-TEST(GetKeyValueTest, TrimsBlanksAndControlCharacters) {
-  EXPECT_EQ(GetKeyValue({"alt-text: \t  Bild \x01\x7f"}, "alt-text"), "Bild");
+TEST(ConfigLinesTest, ValuesAreReadTrimmedAndWrittenAsGiven) {
+  EXPECT_EQ(GetKeyValue({"alt-text: \t  Gr\xfc\xdf \x01\x7f"}, "alt-text"), "Gr\xfc\xdf");
   EXPECT_EQ(GetKeyValue({"wrap:72"}, "wrap"), "72");
   EXPECT_EQ(GetKeyValue({"doctype:   \"a  b\"  "}, "DOCTYPE"), "\"a  b\"");
-}
-
-TEST(GetKeyValueTest, MissingKeyAndEmptyValueReadTheSame) {
   EXPECT_EQ(GetKeyValue({"other: 1"}, "alt-text"), "");
-  EXPECT_EQ(GetKeyValue({"alt-text: "}, "alt-text"), "");
-  EXPECT_EQ(GetKeyValue({"alt-text:"}, "alt-text"), "");
-}
 
-TEST(GetKeyValueTest, KeepsEightBitBytes) {
-  EXPECT_EQ(GetKeyValue({"alt-text: Gr\xfc\xdf"}, "alt-text"), "Gr\xfc\xdf");
-}
-
-TEST(SetKeyTest, ReplacesLastOccurrenceInPlaceWithLowerCaseKey) {
-  TextLines lines = {"clean: yes", "WRAP: 80", "x: 1", "clean: no"};
-  SetKey(lines, "wrap", "66");
-  SetKey(lines, "clean", "yes");
-  EXPECT_EQ(lines, (TextLines{"clean: yes", "wrap: 66", "x: 1", "clean: yes"}));
-}
-
-TEST(SetKeyTest, AppendsMissingKeyAndKeepsValueUntrimmed) {
-  TextLines lines = {" wrap: 66"};
+  TextLines lines = {"clean: yes", "WRAP: 80", "x: 1", "clean: no", " wrap: 1"};
   SetKey(lines, "wrap", " 72 ");
+  SetKey(lines, "clean", "yes");
   SetKey(lines, "alt-text", "");
-  EXPECT_EQ(lines, (TextLines{" wrap: 66", "wrap:  72 ", "alt-text: "}));
+  EXPECT_EQ(lines, (TextLines{"clean: yes", "wrap:  72 ", "x: 1", "clean: yes", " wrap: 1", "alt-text: "}));
+  SetOrDeleteKey(lines, "x", " a, b ");
+  SetOrDeleteKey(lines, "alt-text", " \t ");
+  DeleteKey(lines, "CLEAN");  // every line of it, so that no earlier one comes back
+  EXPECT_EQ(lines, (TextLines{"wrap:  72 ", "x:  a, b ", " wrap: 1"}));
 }
 
-TEST(DeleteKeyTest, RemovesEveryLineOfTheKeySoNoEarlierOneComesBack) {
-  TextLines lines = {"alt-text: old", "a", "ALT-TEXT: new", " alt-text: indented", "b"};
-  DeleteKey(lines, "alt-text");
-  EXPECT_EQ(lines, (TextLines{"a", " alt-text: indented", "b"}));
-  EXPECT_EQ(GetKeyValue(lines, "alt-text"), "");
-  DeleteKey(lines, "missing");
-  EXPECT_EQ(lines, (TextLines{"a", " alt-text: indented", "b"}));
+TEST(ConfigLinesTest, WholeNumbersFitAnIntOrFailWithTheConversionMessage) {
+  for (const auto& [text, value] : {std::pair{"72", 72}, {"007", 7}, {"-5", -5}, {"+5", 5},
+                                    {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1}}) {
+    EXPECT_EQ(WholeNumberOrThrow(text), value) << text;
+  }
+  for (const char* text : {"abc", "7x", "", "-", "1.000", " 7", "2147483648", "99999999999999999999"}) {
+    try {
+      WholeNumberOrThrow(text);
+      ADD_FAILURE() << "accepted " << text;
+    } catch (const Error& error) {
+      EXPECT_EQ(std::string(error.what()), std::string("'") + text + "' is not a valid integer value");
+    }
+  }
 }
 
-TEST(SetOrDeleteKeyTest, BlankValueRemovesOtherwiseWritesUntrimmed) {
-  TextLines lines = {"new-pre-tags: x", "z: 1"};
-  SetOrDeleteKey(lines, "new-pre-tags", " \t ");
-  EXPECT_EQ(lines, (TextLines{"z: 1"}));
-  SetOrDeleteKey(lines, "new-pre-tags", " a, b ");
-  EXPECT_EQ(lines, (TextLines{"z: 1", "new-pre-tags:  a, b "}));
+TEST(ConfigLinesTest, DocTypeTextIsQuotedWithDoubledQuotesAndUnquotedBack) {
+  for (const auto& [value, text] : {std::pair{"\"say \"\"hi\"\"\"", "say \"hi\""}, {"\"abc\" tail", "abc"},
+                                    {"\"abc", "ab"}, {"\"a\"\"", "a"}, {"\"", ""}, {"\"\"", ""}}) {
+    EXPECT_EQ(UnquoteDocType(value), text) << value;
+  }
+  EXPECT_EQ(QuoteDocType("a\"b"), "\"a\"\"b\"");
+  for (const char* text : {"", "\"", "\"\"x", "  padded  ", "-//W3C//DTD XHTML 1.0//EN"}) {
+    EXPECT_EQ(UnquoteDocType(QuoteDocType(text)), text);
+  }
 }
 
-TEST(EqualsIgnoreAsciiCaseTest, FoldsOnlyAsciiLetters) {
-  EXPECT_TRUE(EqualsIgnoreAsciiCase("UTF8", "utf8"));
-  EXPECT_FALSE(EqualsIgnoreAsciiCase("utf-8", "utf8"));
-  EXPECT_FALSE(EqualsIgnoreAsciiCase("\xc4", "\xe4"));
+TEST(CatalogueTest, EntriesFollowTheirControlsAndEveryBoxHasAKeyAndRuleOfItsOwn) {
+  std::set<std::string_view> names, keys;
+  for (std::size_t i = 0; i < Catalogue().size(); ++i) {
+    const OptionEntry& entry = Catalogue()[i];
+    SCOPED_TRACE(std::string(entry.name));
+    EXPECT_EQ(static_cast<std::size_t>(entry.control), i);
+    EXPECT_TRUE(names.insert(entry.name).second);
+    EXPECT_EQ(entry.items.size(), entry.values.size());
+    if (entry.kind == ControlKind::CheckBox) {
+      EXPECT_NE(entry.rule, ReadRule::kNone);
+      EXPECT_TRUE(keys.insert(entry.key).second);
+    }
+    if (entry.kind == ControlKind::UpDown) EXPECT_EQ(entry.built.position, entry.factory->position);
+    const std::string_view hint = entry.hint;  // CR LF line breaks only
+    for (std::size_t at = hint.find_first_of("\r\n"); at != std::string_view::npos;
+         at = hint.find_first_of("\r\n", at + 2)) {
+      EXPECT_EQ(hint.substr(at, 2), "\r\n");
+    }
+    int accelerators = 0;  // "&&" shows an ampersand
+    for (std::size_t at = entry.caption.find('&'); at != std::string_view::npos; at = entry.caption.find('&', at + 2))
+      accelerators += entry.caption.substr(at, 2) != "&&";
+    EXPECT_LE(accelerators, 1);
+  }
+  EXPECT_EQ(keys.size(), 32u);
 }
 
 }  // namespace

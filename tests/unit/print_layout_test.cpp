@@ -36,51 +36,30 @@ class PrintLayoutTest : public ::testing::Test {
   FixedWidthMeasurer measurer_;
 };
 
-TEST_F(PrintLayoutTest, EmptyListGivesOneEmptyPage) {
-  const auto pages = LayOut({});
-  ASSERT_EQ(pages.size(), 1u);
-  EXPECT_TRUE(pages[0].commands.empty());
-}
-
-TEST_F(PrintLayoutTest, LinesAreBrokenAtTheLastCharacterThatFits) {
-  struct Case { TextLines lines; int width; Commands commands; };
-  const Case cases[] = {
-      {{"abcdefghijklmnop"}, 100, {{0, 0, "abcdefghij"}, {0, 14, "klmnop"}}},
-      {{"aaaa bbbbbbbb"}, 100, {{0, 0, "aaaa bbbbb"}, {0, 14, "bbb"}}},   // not at the blank
-      {{"abcdefghij", "k"}, 100, {{0, 0, "abcdefghij"}, {0, 14, "k"}}},   // exactly full
-      {{"abcdefghijklmnopqrstuvwxy"}, 100,
-       {{0, 0, "abcdefghij"}, {0, 14, "klmnopqrst"}, {0, 28, "uvwxy"}}},
-      {{"ab"}, 5, {{0, 0, "a"}, {0, 14, "b"}}},  // wider than the page: one character a line
-  };
-  for (const auto& c : cases) {
-    const auto pages = LayOut(c.lines, c.width);
-    ASSERT_EQ(pages.size(), 1u);
-    EXPECT_EQ(pages[0].commands, c.commands) << c.lines[0];
-  }
-}
-
-TEST_F(PrintLayoutTest, DoubleByteCharacterIsNeverSplit) {
+TEST_F(PrintLayoutTest, LinesBreakAtTheLastWholeCharacterThatFitsAndTabsStopEveryEightWidths) {
   const auto lead = [](unsigned char b) { return b == 0x81; };
-  EXPECT_EQ(LayOut({"ab\x81\x40"}, 30, 100, lead)[0].commands,
-            (Commands{{0, 0, "ab"}, {0, 14, "\x81\x40"}}));
-  EXPECT_EQ(LayOut({"ab\x81\x40"}, 30)[0].commands,
-            (Commands{{0, 0, "ab\x81"}, {0, 14, "\x40"}}));
-  // A lead byte that ends the line is a character of its own.
-  EXPECT_EQ(LayOut({"abc\x81"}, 30, 100, lead)[0].commands, (Commands{{0, 0, "abc"}, {0, 14, "\x81"}}));
-}
-
-TEST_F(PrintLayoutTest, TabsMoveToTheNextStopOfEightAverageWidths) {
-  struct Case { std::string line; Commands commands; };
-  const Case cases[] = {
-      {"a\tb", {{0, 0, "a"}, {80, 0, "b"}}},
-      {"\tx", {{80, 0, "x"}}},
-      {"12345678\tx", {{0, 0, "12345678"}, {0, 14, "x"}}},  // stop 160 is past the edge
-      {"a\t\tb", {{0, 0, "a"}, {0, 14, "b"}}},
-      {"abc\tdefghijk", {{0, 0, "abc"}, {80, 0, "de"}, {0, 14, "fghijk"}}},
+  const struct {
+    std::string line;
+    int width;
+    bool double_byte;
+    Commands commands;
+  } cases[] = {
+      {"aaaa bbbbbbbbbbbbbbbb", 100, false, {{0, 0, "aaaa bbbbb"}, {0, 14, "bbbbbbbbbb"}, {0, 28, "b"}}},
+      {"ab", 5, false, {{0, 0, "a"}, {0, 14, "b"}}},  // narrower than a character: one a line
+      {"ab\x81\x40", 30, true, {{0, 0, "ab"}, {0, 14, "\x81\x40"}}},
+      {"ab\x81\x40", 30, false, {{0, 0, "ab\x81"}, {0, 14, "\x40"}}},
+      {"ab\x81", 100, true, {{0, 0, "ab\x81"}}},
+      {"\tx", 100, false, {{80, 0, "x"}}},
+      {"12345678\tx", 100, false, {{0, 0, "12345678"}, {0, 14, "x"}}},  // stop 160 is past the edge
+      {"a\t\tb", 100, false, {{0, 0, "a"}, {0, 14, "b"}}},
+      {"abc\tdefghijk", 100, false, {{0, 0, "abc"}, {80, 0, "de"}, {0, 14, "fghijk"}}},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(LayOut({c.line}, 100, 1000)[0].commands, c.commands) << c.line;
+    const auto pages = LayOut({c.line, ""}, c.width, 1000, c.double_byte ? lead : std::function<bool(unsigned char)>());
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0].commands, c.commands) << c.line;
   }
+  EXPECT_TRUE(LayOut({})[0].commands.empty());
 }
 
 TEST_F(PrintLayoutTest, PageEndsWithinTwoLineHeightsOfTheBottom) {

@@ -47,7 +47,7 @@ TEST(RunConfigurationTest, TheHtml5TidyGetsItsOwnKeysAndEncodings) {
        {"// Konfigurationsdatei f\xFCr HTML Tidy", "", "markup: yes", "omit-optional-tags: no", "clean: no",
         "add-xml-decl: yes", "char-encoding: ascii", "input-encoding: win1252"},
        {}},
-      {"dropped key switched on, renamed keys in any case", {"Hide-Endtags: yes", "DROP-FONT-TAGS: yes", "add-xml-pi:no"},
+      {"dropped key switched on, renamed keys in any case", {"Hide-Endtags: yes", "DROP-FONT-TAGS: true", "add-xml-pi:no"},
        850, {"omit-optional-tags: yes", "add-xml-decl:no"}, {dropped_note}},
       {"a key written under its new name wins wherever it stands",
        {"hide-endtags: yes", "omit-optional-tags: no", "add-xml-decl: no", "add-xml-pi: yes"}, 1252,
@@ -75,10 +75,7 @@ TEST(RunConfigurationTest, TheHtml5TidyGetsItsOwnKeysAndEncodings) {
 
 TEST(RunConfigurationTest, AnUnknownTidyGetsTheOptionSetAsItIs) {
   const TextLines set = {"hide-endtags: yes", "drop-font-tags: yes", "alt-text: \x80\xDF"};
-  const RunConfiguration run = ConfigurationForTidy(set, TidyKind::kUnknown, 1252, [](std::string_view) {
-    ADD_FAILURE() << "converted for an unknown Tidy";
-    return std::string();
-  });
+  const RunConfiguration run = ConfigurationForTidy(set, TidyKind::kUnknown, 1252, Cp1252ToUtf8);
   EXPECT_EQ(set, run.lines);
   EXPECT_TRUE(run.notes.empty());
 }
