@@ -113,11 +113,11 @@ HWND WaitForFolderBrowser(DWORD limitMs = kDefaultWaitMs);
 // `folder` (its last name) as its selected item, and with `anew` set when the
 // tree shows it but `done` still does not hold; until `done` holds.
 bool SelectInFolderBrowser(HWND browser, const std::wstring& folder, const std::function<void(bool anew)>& select,
-                           const std::function<bool()>& done, DWORD limitMs = 30000);
+                           const std::function<bool()>& done, DWORD limitMs = 60000);
 // The same for a folder chosen as a click in the tree would; a selection
 // made anew goes through the folder above, so the browser reports it again.
 bool SelectFolder(HWND browser, const std::wstring& folder, const std::function<bool()>& done,
-                  DWORD limitMs = 30000);
+                  DWORD limitMs = 60000);
 // A child window of the given class whose text is `text` (nullptr: any text).
 HWND FindChildWindow(HWND parent, const wchar_t* className, const wchar_t* text = nullptr);
 
