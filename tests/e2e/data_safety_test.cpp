@@ -51,18 +51,14 @@ void Answer(const std::wstring& question, int button) {
   EXPECT_TRUE(rig::WaitUntilClosed(box));
 }
 
-// Selects the folder in the browser and waits for the status line's verdict
-// on it; the shell's tree may need a moment before it offers the folder.
+// Selects the folder in the browser until the status line gives its verdict
+// on it; the shell's tree may ignore a selection while it fills.
 bool SelectFolder(HWND browser, const std::wstring& folder, const std::wstring& verdict) {
   HWND status = nullptr;  // the second static text, under the title
   for (HWND w = ::GetWindow(rig::FindChildWindow(browser, L"Static"), GW_HWNDNEXT); w && !status;
        w = ::GetWindow(w, GW_HWNDNEXT))
     if (rig::ClassName(w) == L"Static") status = w;
-  for (int attempt = 0; status && attempt < 10; ++attempt) {
-    ::SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
-    if (rig::WaitUntil([&] { return rig::WindowText(status) == verdict; }, 1000)) return true;
-  }
-  return false;
+  return status && rig::SelectFolder(browser, folder, [&] { return rig::WindowText(status) == verdict; });
 }
 
 bool Contains(const std::wstring& text, const std::wstring& part) { return text.find(part) != std::wstring::npos; }

@@ -5,7 +5,6 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <cstdio>
@@ -381,18 +380,13 @@ bool SelectInFolderBrowser(HWND browser, const std::wstring& folder, const std::
   HWND tree = FindChildWindow(browser, L"SysTreeView32");
   const DWORD start = ::GetTickCount();
   select(false);
-  // Each selection sent restarts the tree's work: on a loaded machine a fixed
-  // short round would interrupt it for good, so every new try waits longer.
-  DWORD round = 500;
   for (int shownRounds = 0; ::GetTickCount() - start < limitMs;) {
-    if (WaitUntil(done, round)) return true;
+    if (WaitUntil(done, 500)) return true;
     if (SelectedTreeItem(tree) != leaf) {
       shownRounds = 0;
       select(false);
-      round = std::min<DWORD>(round * 2, 8000);
     } else if (++shownRounds % 4 == 0) {
       select(true);
-      round = std::min<DWORD>(round * 2, 8000);
     }
   }
   return done();
