@@ -23,7 +23,7 @@ const std::vector<ControlSpec>& DialogLayout() {
   return layout;
 }
 
-const ControlSpec& Spec(ControlId id) { return DialogLayout()[static_cast<std::size_t>(id)]; }
+const ControlSpec& LayoutRow(ControlId id) { return DialogLayout()[static_cast<std::size_t>(id)]; }
 
 const ControlSpec* FindControlSpec(std::string_view name) {
   for (const auto& row : DialogLayout())
@@ -32,7 +32,7 @@ const ControlSpec* FindControlSpec(std::string_view name) {
 }
 
 int PageIndexOf(ControlId sheet) {
-  const ControlSpec& row = Spec(sheet);
+  const ControlSpec& row = LayoutRow(sheet);
   int index = 0;
   for (const ControlSpec& other : DialogLayout()) {
     if (other.id == sheet) return index;

@@ -71,7 +71,7 @@ inline constexpr int kFormHeight = 470;
 
 // The rows in creation order (see layout_rows.inc).
 const std::vector<ControlSpec>& DialogLayout();
-const ControlSpec& Spec(ControlId id);
+const ControlSpec& LayoutRow(ControlId id);
 const ControlSpec* FindControlSpec(std::string_view name);
 
 // Pages: a tab sheet's index among the sheets of its page control, and the

@@ -150,7 +150,7 @@ void ControlSet::Create(HWND form) {
 
 void ControlSet::ShowSelectedSheet(ControlId pageControl) {
   const auto selected = ::SendMessageW(Get(pageControl), TCM_GETCURSEL, 0, 0);
-  const std::string_view name = Spec(pageControl).name;
+  const std::string_view name = LayoutRow(pageControl).name;
   int index = 0;
   for (const Entry& e : entries_) {
     if (e.row->parent != name || e.row->kind != ControlKind::TabSheet) continue;

@@ -25,7 +25,7 @@ bool TMarkwashForm::PageKeyDown(const MSG& msg) {
     const auto count = static_cast<int>(::SendMessageW(pages, TCM_GETITEMCOUNT, 0, 0));
     const auto current = static_cast<int>(::SendMessageW(pages, TCM_GETCURSEL, 0, 0));
     if (count <= 0) return;
-    const ControlSpec* sheet = SheetAt(Spec(ControlId::Pages).name, ((current + step) % count + count) % count);
+    const ControlSpec* sheet = SheetAt(LayoutRow(ControlId::Pages).name, ((current + step) % count + count) % count);
     if (!sheet) return;
     HWND focus = ::GetFocus();
     ActivatePage(sheet->id);

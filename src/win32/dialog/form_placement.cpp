@@ -21,7 +21,7 @@ constexpr DWORD kMaxValueLength = 1023;
 
 // "component.property", the names as the placement file keeps them.
 std::string Prop(ControlId id, std::string_view property) {
-  return std::string(Spec(id).name) + "." + std::string(property);
+  return std::string(LayoutRow(id).name) + "." + std::string(property);
 }
 
 std::vector<std::string> StoredProps() {

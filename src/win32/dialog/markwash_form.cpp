@@ -217,7 +217,7 @@ void TMarkwashForm::ActivatePage(ControlId sheet) {
 
 ControlId TMarkwashForm::ActivePage() const {
   const auto index = ::SendMessageW(controls_.Get(ControlId::Pages), TCM_GETCURSEL, 0, 0);
-  const ControlSpec* sheet = SheetAt(Spec(ControlId::Pages).name, static_cast<int>(index));
+  const ControlSpec* sheet = SheetAt(LayoutRow(ControlId::Pages).name, static_cast<int>(index));
   return sheet ? sheet->id : ControlId::Pages;
 }
 
