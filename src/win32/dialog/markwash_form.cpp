@@ -114,7 +114,7 @@ int TMarkwashForm::ShowModal() {
   RunEvent(FormEvent::Close);
   // Enable the host before hiding, so that activation goes back to it.
   for (HWND w : disabled.windows)
-    if (::IsWindow(w)) {}
+    if (::IsWindow(w)) ::EnableWindow(w, TRUE);
   ::ShowWindow(window_, SW_HIDE);
   return modalResult_;
 }
