@@ -33,12 +33,15 @@ BOOL CALLBACK MatchDialog(HWND window, LPARAM param) {
   return TRUE;
 }
 
-BOOL CALLBACK MatchScrollingChild(HWND window, LPARAM param) {
+// The page's visible scrolling control nearest its top: the messages lie
+// above anything else that scrolls there.
+BOOL CALLBACK MatchTopScrollingChild(HWND window, LPARAM param) {
+  auto* top = reinterpret_cast<HWND*>(param);
   const LONG style = ::GetWindowLongW(window, GWL_STYLE);
-  if ((style & WS_VSCROLL) && ::IsWindowVisible(window)) {
-    *reinterpret_cast<HWND*>(param) = window;
-    return FALSE;
-  }
+  if (!(style & WS_VSCROLL) || !::IsWindowVisible(window)) return TRUE;
+  RECT candidate, best;
+  ::GetWindowRect(window, &candidate);
+  if (!*top || (::GetWindowRect(*top, &best) && candidate.top < best.top)) *top = window;
   return TRUE;
 }
 
@@ -66,7 +69,7 @@ HWND MessagesView(HWND dialog) {
   if (HWND view = Control(dialog, "mErrors")) return view;
   HWND page = Control(dialog, "tsError");
   HWND view = nullptr;
-  if (page) ::EnumChildWindows(page, MatchScrollingChild, reinterpret_cast<LPARAM>(&view));
+  if (page) ::EnumChildWindows(page, MatchTopScrollingChild, reinterpret_cast<LPARAM>(&view));
   return view;
 }
 

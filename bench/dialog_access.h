@@ -33,7 +33,7 @@ HWND Control(HWND dialog, const char* name);
 std::wstring WindowText(HWND window);
 
 // The messages page's view: the control "mErrors", or, should the view carry
-// another name, the page's visible control with a vertical scroll bar.
+// another name, the page's topmost visible control with a vertical scroll bar.
 HWND MessagesView(HWND dialog);
 
 }  // namespace bench

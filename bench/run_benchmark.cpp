@@ -14,6 +14,7 @@
 //   run_benchmark.exe [Tidy.exe]      (default: MARKWASH_TIDY or ..\..\tidy\Tidy.exe)
 //   run_benchmark.exe --one <MB> clean|messy|docpage pgdn|nopgdn <Tidy.exe> <figures file>
 //                                     (one run; appends its figures to the file)
+//   run_benchmark.exe --table <figures file>   (the table of runs made with --one)
 //   run_benchmark.exe --large <MB>    (one large-output case)
 #include <windows.h>
 #include <commctrl.h>
@@ -321,6 +322,7 @@ int RunAll(const std::wstring& tidy) {
 
 int wmain(int argc, wchar_t** argv) {
   using namespace bench;
+  if (argc > 2 && std::wstring(argv[1]) == L"--table") return PrintSummary(ReadFigures(argv[2])), 0;
   if (argc > 2 && std::wstring(argv[1]) == L"--large") return MeasureLarge(std::atoi(ToAnsi(argv[2]).c_str()));
   if (argc > 6 && std::wstring(argv[1]) == L"--one") {
     DocumentKind kind;
