@@ -126,6 +126,9 @@ DWORD WINAPI DriveRun(LPVOID param) {
   const bool shown = WaitFor([&] {
     return ::IsWindowEnabled(ok) && ::SendMessageW(pages, TCM_GETCURSEL, 0, 0) == 1;
   });
+  // Shown means drawn: a view that lays out its rows when it paints has
+  // done so when this returns.
+  if (shown) ::RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   drive->pluginSeconds = shown ? Seconds(start, Now()) : -1;
   if (shown && drive->scroll)
     drive->pageDown = ScrollByPageDown(MessagesView(dialog), kMaxPageDownKeys, kMaxPageDownSeconds);
@@ -169,7 +172,7 @@ DirectRun RunTidyDirectly(const std::wstring& tidy, const std::wstring& folder, 
 }
 
 void PrintRun(const RunFigures& run, double leftMultiple) {
-  std::printf("%-7s %6.2f MB  %7ld messages  plug-in %7.3f s  Tidy alone %7.3f s  ratio %5.3f"
+  std::printf("%-7s %6.2f MB  %7ld message lines  plug-in %7.3f s  Tidy alone %7.3f s  ratio %5.3f"
               "  host peak +%4.2fx document (left after return +%4.2fx)\n",
               KindName(run.kind), run.megabytes, run.messageLines, run.pluginSeconds, run.tidySeconds,
               run.tidySeconds > 0 ? run.pluginSeconds / run.tidySeconds : 0.0, run.memoryMultiple, leftMultiple);
@@ -306,7 +309,10 @@ int RunAll(const std::wstring& tidy) {
   };
   std::vector<std::wstring> runs;
   for (const wchar_t* kind : {L"clean", L"messy"})
-    for (int megabytes : {1, 5, 20}) runs.push_back(one(megabytes, kind, megabytes == 20 && kind[0] == L'm'));
+    for (int megabytes : {1, 5, 20}) {
+      // The largest list of messages is the one to scroll.
+      runs.push_back(one(megabytes, kind, megabytes == 20 && kind == std::wstring(L"messy")));
+    }
   runs.push_back(one(2, L"docpage", false));
   int status = 0;
   for (const std::wstring& arguments : runs) status |= RunChild(arguments);

@@ -87,7 +87,7 @@ std::vector<RunFigures> ReadFigures(const std::wstring& path) {
 void PrintSummary(const std::vector<RunFigures>& runs) {
   std::printf("\nAgainst the targets (ratio = plug-in run / Tidy alone; memory = host peak above its level before"
               " pluginStart, in document sizes; PgDn in ms per key)\n");
-  std::printf("%-8s %6s %9s %10s %8s %7s %7s %-3s %8s %7s %-3s %6s %10s %8s %7s\n", "document", "MB", "messages",
+  std::printf("%-8s %6s %9s %10s %8s %7s %7s %-3s %8s %7s %-3s %6s %10s %8s %7s\n", "document", "MB", "msg lines",
               "plug-in s", "Tidy s", "ratio", "target", "", "memory", "target", "", "keys", "slowest", "mean",
               "target");
   for (const RunFigures& run : runs) {
