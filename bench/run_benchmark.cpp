@@ -1,179 +1,82 @@
-// run_benchmark.exe: the cost of the plug-in around Tidy. For documents of
-// 1, 5 and 20 MB it times a whole plug-in run (from the click on "&Tidy
-// starten" until the results are shown) against running the same Tidy.exe
-// directly on the same document with the same configuration, and reports the
-// host process's peak memory against the document size. Each size runs in a
-// fresh process of its own, so that the peaks do not carry over.
+// run_benchmark.exe: the cost of the plug-in around Tidy. For clean and messy
+// documents of 1, 5 and 20 MB and a documentation page of about 2 MB it times
+// a whole plug-in run (from the click on "&Tidy starten" until the results are
+// shown) against running the same Tidy.exe directly on the same document with
+// the same configuration, and reports the host process's peak memory above
+// its level before pluginStart against the document size. After the 20 MB
+// messy run it scrolls the messages from top to bottom by PgDn and reports
+// the time per key. Each run has a fresh process of its own, so that the
+// peaks do not carry over; a table at the end sets the figures beside the
+// targets.
 // Then, with a stand-in Tidy that writes 100, 200 and 300 MB of output for a
 // small document, it hands the output back and reports the host's peak
 // memory during "O&K" against the output size.
 //   run_benchmark.exe [Tidy.exe]      (default: MARKWASH_TIDY or ..\..\tidy\Tidy.exe)
+//   run_benchmark.exe --one <MB> clean|messy|docpage pgdn|nopgdn <Tidy.exe> <figures file>
+//                                     (one run; appends its figures to the file)
+//   run_benchmark.exe --table <figures file>   (the table of runs made with --one)
 //   run_benchmark.exe --large <MB>    (one large-output case)
 #include <windows.h>
 #include <commctrl.h>
-#include <psapi.h>
 
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "dialog_access.h"
+#include "documents.h"
+#include "memory_peak.h"
+#include "page_down_scroll.h"
+#include "stopwatch.h"
+#include "summary_table.h"
+#include "win32/common/unique_handle.h"
+#include "win32/runner/run_configuration_file.h"
+
+namespace bench {
 namespace {
 
 using StartFn = const char*(WINAPI*)(const char*, int, int);
 
-constexpr DWORD kLimitMs = 600000;
+// The DLL's entry point; through void*, as the export's type is known only here.
+StartFn PluginStart(HMODULE library) {
+  return reinterpret_cast<StartFn>(reinterpret_cast<void*>(::GetProcAddress(library, "pluginStart")));
+}
+
+// The scroll through the messages stops here at the latest, so that a slow
+// view cannot hold the benchmark for hours; the figures say how far it got.
+constexpr int kMaxPageDownKeys = 100000;
+constexpr double kMaxPageDownSeconds = 300;
+
+using ScopedHandle = markwash::win32::UniqueHandle<markwash::win32::KernelHandleTraits>;
+
+ScopedHandle StartThread(LPTHREAD_START_ROUTINE routine, void* param) {
+  return ScopedHandle(::CreateThread(nullptr, 0, routine, param, 0, nullptr));
+}
+
+// Starts `command` (shown minimised and inactive if asked) and returns its process, or an empty handle.
+ScopedHandle StartProcess(std::wstring command, bool minimised) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  if (minimised) {
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWMINNOACTIVE;
+  }
+  PROCESS_INFORMATION info{};
+  if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info))
+    return ScopedHandle();
+  ::CloseHandle(info.hThread);
+  return ScopedHandle(info.hProcess);
+}
 
 std::wstring ProgramFolder() {
   wchar_t buffer[MAX_PATH];
   const DWORD n = ::GetModuleFileNameW(nullptr, buffer, MAX_PATH);
   std::wstring path(buffer, n);
   return path.substr(0, path.find_last_of(L'\\') + 1);
-}
-
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-  LARGE_INTEGER frequency;
-  ::QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-LARGE_INTEGER Now() {
-  LARGE_INTEGER t;
-  ::QueryPerformanceCounter(&t);
-  return t;
-}
-
-// An HTML document of about `bytes` bytes: paragraphs, lists, tables and
-// umlauts in the ANSI code page, CR LF lines of some 80 bytes. The messy one
-// leaves elements unclosed and misnested, so Tidy reports on every section;
-// the clean one gives Tidy next to nothing to say.
-std::string MakeCleanDocument(size_t bytes) {
-  std::string doc = "<!DOCTYPE html>\r\n<html><head><title>Benchmark</title></head><body>\r\n";
-  for (int i = 0; doc.size() < bytes; ++i) {
-    doc += "<h2>Abschnitt " + std::to_string(i) + "</h2>\r\n";
-    doc += "<p>Gr&uuml;&szlig;e aus dem Absatz " + std::to_string(i) + " mit <b>fettem <i>Text</i></b>.</p>\r\n";
-    doc += "<ul><li>Eins</li><li>Zwei</li><li>Drei</li></ul>\r\n";
-    doc += "<table><tr><td>Zelle</td><td>" + std::to_string(i * 7) + "</td></tr></table>\r\n";
-  }
-  doc += "</body></html>\r\n";
-  return doc;
-}
-
-std::string MakeMessyDocument(size_t bytes) {
-  std::string doc = "<html><head><title>Benchmark</title></head><body>\r\n";
-  for (int i = 0; doc.size() < bytes; ++i) {
-    doc += "<h2>Abschnitt " + std::to_string(i) + "</h2>\r\n";
-    doc += "<p>Gr\xFC\xDF" "e aus dem Absatz " + std::to_string(i) + " mit <b>fettem <i>Text</b></i> und & Zeichen\r\n";
-    doc += "<ul><li>Eins<li>Zwei<li>Drei</ul>\r\n";
-    doc += "<table><tr><td>Zelle<td>" + std::to_string(i * 7) + "</table>\r\n";
-    doc += "<p>Noch ein Absatz ohne Ende, der etwas l\xE4nger ist als die anderen Zeilen hier.\r\n";
-  }
-  doc += "</body></html>\r\n";
-  return doc;
-}
-
-struct FindData {
-  const char* name;
-  HWND found;
-};
-
-BOOL CALLBACK MatchName(HWND window, LPARAM param) {
-  auto* data = reinterpret_cast<FindData*>(param);
-  const char* name = static_cast<const char*>(::GetPropW(window, L"MarkwashName"));
-  if (name && std::string(name) == data->name) {
-    data->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND Control(HWND dialog, const char* name) {
-  FindData data{name, nullptr};
-  ::EnumChildWindows(dialog, MatchName, reinterpret_cast<LPARAM>(&data));
-  return data.found;
-}
-
-BOOL CALLBACK MatchDialog(HWND window, LPARAM param) {
-  DWORD pid = 0;
-  ::GetWindowThreadProcessId(window, &pid);
-  if (pid == ::GetCurrentProcessId() && ::IsWindowVisible(window) && Control(window, "bRunTidy")) {
-    *reinterpret_cast<HWND*>(param) = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-template <typename Condition>
-bool WaitFor(Condition condition, DWORD sleepMs = 2) {
-  const DWORD start = ::GetTickCount();
-  while (!condition()) {
-    if (::GetTickCount() - start > kLimitMs) return false;
-    ::Sleep(sleepMs);
-  }
-  return true;
-}
-
-std::wstring Text(HWND window) {
-  std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
-struct Measurement {
-  std::atomic<double> pluginSeconds{-1};
-  std::wstring script;
-};
-
-// The second thread: sets up the run as a user would, clicks, waits for the
-// results to be shown, and accepts them.
-DWORD WINAPI Drive(LPVOID param) {
-  auto* m = static_cast<Measurement*>(param);
-  HWND dialog = nullptr;
-  if (!WaitFor([&] { return ::EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&dialog)), dialog != nullptr; }, 20))
-    return 1;
-  HWND markup = Control(dialog, "cbMarkup");
-  if (::SendMessageW(markup, BM_GETCHECK, 0, 0) != BST_CHECKED) ::SendMessageW(markup, BM_CLICK, 0, 0);
-  // The configuration the run will use, for the direct run of Tidy.
-  HWND pages = Control(dialog, "Pages");
-  ::SendMessageW(pages, TCM_SETCURFOCUS, 3, 0);
-  m->script = Text(Control(dialog, "mCfg"));
-  HWND ok = Control(dialog, "bOK");
-  const LARGE_INTEGER start = Now();
-  ::PostMessageW(Control(dialog, "bRunTidy"), BM_CLICK, 0, 0);
-  const bool shown = WaitFor([&] {
-    return ::IsWindowEnabled(ok) && ::SendMessageW(pages, TCM_GETCURSEL, 0, 0) == 1;
-  });
-  m->pluginSeconds = shown ? Seconds(start, Now()) : -1;
-  ::PostMessageW(ok, BM_CLICK, 0, 0);
-  return 0;
-}
-
-double RunTidyDirectly(const std::wstring& tidy, const std::wstring& folder, const std::string& document,
-                       const std::string& config) {
-  const std::wstring doc = folder + L"direct.html", cfg = folder + L"direct.cfg", err = folder + L"direct.err";
-  std::ofstream(doc.c_str(), std::ios::binary) << document;
-  std::ofstream(cfg.c_str(), std::ios::binary) << config;
-  std::wstring command = L"\"" + tidy + L"\" -config \"" + cfg + L"\" -modify -f \"" + err + L"\" \"" + doc + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = SW_SHOWMINNOACTIVE;
-  PROCESS_INFORMATION info{};
-  const LARGE_INTEGER start = Now();
-  if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info))
-    return -1;
-  ::WaitForSingleObject(info.hProcess, INFINITE);
-  const double seconds = Seconds(start, Now());
-  ::CloseHandle(info.hProcess);
-  ::CloseHandle(info.hThread);
-  ::DeleteFileW(doc.c_str());
-  ::DeleteFileW(cfg.c_str());
-  ::DeleteFileW(err.c_str());
-  return seconds;
 }
 
 std::string ToAnsi(const std::wstring& text) {
@@ -184,25 +87,10 @@ std::string ToAnsi(const std::wstring& text) {
   return bytes;
 }
 
-SIZE_T PeakBytes() {
-  PROCESS_MEMORY_COUNTERS_EX counters{};
-  counters.cb = sizeof counters;
-  ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                         sizeof counters);
-  return counters.PeakPagefileUsage;
-}
-
-SIZE_T CurrentBytes() {
-  PROCESS_MEMORY_COUNTERS_EX counters{};
-  counters.cb = sizeof counters;
-  ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                         sizeof counters);
-  return counters.PagefileUsage;
-}
-
-// One size, in this process: prints "MB plugin-s direct-s ratio peak-MB peak/doc".
-int MeasureOne(int megabytes, bool messy, const std::wstring& tidy) {
-  const std::wstring folder = ProgramFolder() + L"bench-" + std::to_wstring(megabytes) + L"\\";
+// A folder of the run's own beside the program, with the DLL and Tidy.exe in
+// it and TMP/TEMP pointing into it.
+std::wstring PrepareRunFolder(const std::wstring& name, const std::wstring& tidy) {
+  const std::wstring folder = ProgramFolder() + name + L"\\";
   const std::wstring temp = folder + L"temp\\";
   ::CreateDirectoryW(folder.c_str(), nullptr);
   ::CreateDirectoryW(temp.c_str(), nullptr);
@@ -210,30 +98,126 @@ int MeasureOne(int megabytes, bool messy, const std::wstring& tidy) {
   ::SetEnvironmentVariableW(L"TEMP", temp.c_str());
   ::CopyFileW((ProgramFolder() + L"Markwash.dll").c_str(), (folder + L"Markwash.dll").c_str(), FALSE);
   ::CopyFileW(tidy.c_str(), (folder + L"Tidy.exe").c_str(), FALSE);
-  HMODULE library = ::LoadLibraryW((folder + L"Markwash.dll").c_str());
-  if (!library) return 1;
-  auto start = reinterpret_cast<StartFn>(::GetProcAddress(library, "pluginStart"));
-  const size_t size = static_cast<size_t>(megabytes) << 20;
-  std::string document = messy ? MakeMessyDocument(size) : MakeCleanDocument(size);
-  Measurement m;
-  const SIZE_T baseline = CurrentBytes();
-  HANDLE driver = ::CreateThread(nullptr, 0, Drive, &m, 0, nullptr);
-  const char* result = start(document.c_str(), 0, 0);
-  ::WaitForSingleObject(driver, INFINITE);
-  ::CloseHandle(driver);
-  const SIZE_T peak = PeakBytes();
-  const size_t resultSize = result ? std::strlen(result) : 0;
-  const double direct = RunTidyDirectly(folder + L"Tidy.exe", folder, document, ToAnsi(m.script));
-  const double plugin = m.pluginSeconds;
-  const double mb = static_cast<double>(document.size()) / (1 << 20);
-  std::printf("%s %6.2f MB  plug-in %7.3f s  Tidy alone %7.3f s  ratio %5.3f  host peak +%7.1f MB (%4.2fx document)"
-              "  result %zu bytes\n",
-              messy ? "messy" : "clean", mb, plugin, direct, direct > 0 ? plugin / direct : 0.0,
-              static_cast<double>(peak - baseline) / (1 << 20),
-              static_cast<double>(peak - baseline) / static_cast<double>(document.size()), resultSize);
+  return folder;
+}
+
+struct Drive {
+  bool scroll = false;
+  std::atomic<double> pluginSeconds{-1};
+  std::wstring script;
+  PageDownFigures pageDown;
+};
+
+// The second thread: sets up the run as a user would, clicks, waits for the
+// results to be shown, scrolls the messages if asked, and accepts them.
+DWORD WINAPI DriveRun(LPVOID param) {
+  auto* drive = static_cast<Drive*>(param);
+  HWND dialog = nullptr;
+  if (!WaitFor([&] { return (dialog = FindDialog()) != nullptr; }, 20)) return 1;
+  HWND markup = Control(dialog, "cbMarkup");
+  if (::SendMessageW(markup, BM_GETCHECK, 0, 0) != BST_CHECKED) ::SendMessageW(markup, BM_CLICK, 0, 0);
+  // The configuration the run will use, for the direct run of Tidy.
+  HWND pages = Control(dialog, "Pages");
+  ::SendMessageW(pages, TCM_SETCURFOCUS, 3, 0);
+  drive->script = WindowText(Control(dialog, "mCfg"));
+  HWND ok = Control(dialog, "bOK");
+  const LARGE_INTEGER start = Now();
+  ::PostMessageW(Control(dialog, "bRunTidy"), BM_CLICK, 0, 0);
+  const bool shown = WaitFor([&] {
+    return ::IsWindowEnabled(ok) && ::SendMessageW(pages, TCM_GETCURSEL, 0, 0) == 1;
+  });
+  // Shown means drawn: a view that lays out its rows when it paints has
+  // done so when this returns.
+  if (shown) ::RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  drive->pluginSeconds = shown ? Seconds(start, Now()) : -1;
+  if (shown && drive->scroll)
+    drive->pageDown = ScrollByPageDown(MessagesView(dialog), kMaxPageDownKeys, kMaxPageDownSeconds);
+  ::PostMessageW(ok, BM_CLICK, 0, 0);
+  return 0;
+}
+
+long CountLines(const std::wstring& path) {
+  std::ifstream file(path.c_str(), std::ios::binary);
+  long lines = 0;
+  for (std::string line; std::getline(file, line);) ++lines;
+  return lines;
+}
+
+struct DirectRun {
+  double seconds = -1;
+  long messageLines = 0;
+};
+
+// Tidy.exe run as the plug-in runs it, on the plug-in's configuration.
+DirectRun RunTidyDirectly(const std::wstring& tidy, const std::wstring& folder, const std::string& document,
+                          const std::string& config) {
+  const std::wstring doc = folder + L"direct.html", cfg = folder + L"direct.cfg", err = folder + L"direct.err";
+  std::ofstream(doc.c_str(), std::ios::binary) << document;
+  std::ofstream(cfg.c_str(), std::ios::binary) << config;
+  // The translation the plug-in makes for the Tidy that runs (new key names,
+  // the input encoding), so that both runs give Tidy the same work.
+  markwash::win32::AdaptRunConfiguration(ToAnsi(cfg), ToAnsi(tidy));
+  std::wstring command = L"\"" + tidy + L"\" -config \"" + cfg + L"\" -modify -f \"" + err + L"\" \"" + doc + L"\"";
+  DirectRun run;
+  const LARGE_INTEGER start = Now();
+  if (const ScopedHandle tidyProcess = StartProcess(command, true)) {
+    ::WaitForSingleObject(tidyProcess.get(), INFINITE);
+    run.seconds = Seconds(start, Now());
+    run.messageLines = CountLines(err);
+  }
+  ::DeleteFileW(doc.c_str());
+  ::DeleteFileW(cfg.c_str());
+  ::DeleteFileW(err.c_str());
+  return run;
+}
+
+void PrintRun(const RunFigures& run, double leftMultiple) {
+  std::printf("%-7s %6.2f MB  %7ld message lines  plug-in %7.3f s  Tidy alone %7.3f s  ratio %5.3f"
+              "  host peak +%4.2fx document (left after return +%4.2fx)\n",
+              KindName(run.kind), run.megabytes, run.messageLines, run.pluginSeconds, run.tidySeconds,
+              run.tidySeconds > 0 ? run.pluginSeconds / run.tidySeconds : 0.0, run.memoryMultiple, leftMultiple);
+  if (run.scrolled) {
+    std::printf("        PgDn through the messages: %d keys, slowest %.1f ms, mean %.2f ms, %s\n",
+                run.pageDown.keys, run.pageDown.slowestMs, run.pageDown.meanMs,
+                run.pageDown.reachedEnd ? "to the end" : "stopped before the end");
+  }
   std::fflush(stdout);
+}
+
+// One run, in this process: prints its line and appends its figures to `figuresFile`.
+int MeasureOne(int megabytes, DocumentKind kind, bool scroll, const std::wstring& tidy,
+               const std::wstring& figuresFile) {
+  const std::string kindName = KindName(kind);
+  const std::wstring folder = PrepareRunFolder(
+      L"bench-" + std::to_wstring(megabytes) + L"-" + std::wstring(kindName.begin(), kindName.end()), tidy);
+  HMODULE library = ::LoadLibraryW((folder + L"Markwash.dll").c_str());
+  const StartFn start = library ? PluginStart(library) : nullptr;
+  if (!start) return 1;
+  const std::string document = MakeDocument(kind, static_cast<size_t>(megabytes) << 20);
+  Drive drive;
+  drive.scroll = scroll;
+  RunFigures figures;
+  double leftMultiple = 0;
+  {
+    PeakWatch memory;
+    const ScopedHandle driver = StartThread(DriveRun, &drive);
+    start(document.c_str(), 0, 0);
+    ::WaitForSingleObject(driver.get(), INFINITE);
+    figures.memoryMultiple = static_cast<double>(memory.StopAndGetPeakAbove()) / static_cast<double>(document.size());
+    leftMultiple = static_cast<double>(memory.LeftAbove()) / static_cast<double>(document.size());
+  }
+  const DirectRun direct = RunTidyDirectly(folder + L"Tidy.exe", folder, document, ToAnsi(drive.script));
+  figures.kind = kind;
+  figures.megabytes = static_cast<double>(document.size()) / (1 << 20);
+  figures.messageLines = direct.messageLines;
+  figures.pluginSeconds = drive.pluginSeconds;
+  figures.tidySeconds = direct.seconds;
+  figures.scrolled = scroll;
+  figures.pageDown = drive.pageDown;
+  PrintRun(figures, leftMultiple);
   ::FreeLibrary(library);
-  return plugin > 0 ? 0 : 1;
+  AppendFigures(figuresFile, figures);
+  return figures.pluginSeconds > 0 ? 0 : 1;
 }
 
 // The large-output case: a stand-in Tidy writes `megabytes` of output for a
@@ -249,12 +233,11 @@ struct LargeRun {
 
 DWORD WINAPI DriveLarge(LPVOID param) {
   auto* run = static_cast<LargeRun*>(param);
-  auto shown = [&] { return ::EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&run->dialog)), run->dialog != nullptr; };
-  if (!WaitFor(shown, 20)) return 1;
+  if (!WaitFor([&] { return (run->dialog = FindDialog()) != nullptr; }, 20)) return 1;
   HWND ok = Control(run->dialog, "bOK");
   ::PostMessageW(Control(run->dialog, "bRunTidy"), BM_CLICK, 0, 0);
   if (!WaitFor([&] { return ::IsWindowEnabled(ok) != FALSE; }, 20)) return 1;
-  run->beforeOk = CurrentBytes();
+  run->beforeOk = PrivateBytes();
   run->okAt = Now();
   run->okClicked = true;
   ::PostMessageW(ok, BM_CLICK, 0, 0);
@@ -264,35 +247,27 @@ DWORD WINAPI DriveLarge(LPVOID param) {
 DWORD WINAPI SampleMemory(LPVOID param) {
   auto* run = static_cast<LargeRun*>(param);
   while (!run->returned) {
-    if (run->okClicked && CurrentBytes() > run->peakDuringOk) run->peakDuringOk = CurrentBytes();
+    if (run->okClicked && PrivateBytes() > run->peakDuringOk) run->peakDuringOk = PrivateBytes();
     ::Sleep(1);
   }
   return 0;
 }
 
 int MeasureLarge(int megabytes) {
-  const std::wstring folder = ProgramFolder() + L"bench-large-" + std::to_wstring(megabytes) + L"\\";
-  const std::wstring temp = folder + L"temp\\";
-  ::CreateDirectoryW(folder.c_str(), nullptr);
-  ::CreateDirectoryW(temp.c_str(), nullptr);
-  ::SetEnvironmentVariableW(L"TMP", temp.c_str());
-  ::SetEnvironmentVariableW(L"TEMP", temp.c_str());
   ::SetEnvironmentVariableW(L"MARKWASH_FAKE_OUTPUT_MB", std::to_wstring(megabytes).c_str());
-  ::CopyFileW((ProgramFolder() + L"Markwash.dll").c_str(), (folder + L"Markwash.dll").c_str(), FALSE);
-  ::CopyFileW((ProgramFolder() + L"fake_tidy_large.exe").c_str(), (folder + L"Tidy.exe").c_str(), FALSE);
+  const std::wstring folder =
+      PrepareRunFolder(L"bench-large-" + std::to_wstring(megabytes), ProgramFolder() + L"fake_tidy_large.exe");
   HMODULE library = ::LoadLibraryW((folder + L"Markwash.dll").c_str());
-  if (!library) return 1;
-  auto start = reinterpret_cast<StartFn>(::GetProcAddress(library, "pluginStart"));
+  const StartFn start = library ? PluginStart(library) : nullptr;
+  if (!start) return 1;
   LargeRun run;
-  HANDLE driver = ::CreateThread(nullptr, 0, DriveLarge, &run, 0, nullptr);
-  HANDLE sampler = ::CreateThread(nullptr, 0, SampleMemory, &run, 0, nullptr);
+  const ScopedHandle driver = StartThread(DriveLarge, &run);
+  const ScopedHandle sampler = StartThread(SampleMemory, &run);
   const char* result = start("<p>klein</p>", 0, 0);
   const double okSeconds = run.okClicked ? Seconds(run.okAt, Now()) : -1;
   run.returned = true;
-  ::WaitForSingleObject(driver, INFINITE);
-  ::WaitForSingleObject(sampler, INFINITE);
-  ::CloseHandle(driver);
-  ::CloseHandle(sampler);
+  ::WaitForSingleObject(driver.get(), INFINITE);
+  ::WaitForSingleObject(sampler.get(), INFINITE);
   const double output = static_cast<double>(static_cast<size_t>(megabytes) << 20);
   const size_t resultSize = result ? std::strlen(result) : 0;
   std::printf("output %4d MB  handed back %s (%zu bytes)  OK to return %6.2f s  host before OK %7.1f MB"
@@ -305,44 +280,60 @@ int MeasureLarge(int megabytes) {
   return resultSize >= output ? 0 : 1;
 }
 
-}  // namespace
+// Runs this program again with `arguments` and waits for it; its exit code.
+int RunChild(const std::wstring& arguments) {
+  wchar_t self[MAX_PATH];
+  ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+  const ScopedHandle child = StartProcess(L"\"" + std::wstring(self) + L"\" " + arguments, false);
+  if (!child) return 1;
+  ::WaitForSingleObject(child.get(), INFINITE);
+  DWORD code = 1;
+  ::GetExitCodeProcess(child.get(), &code);
+  return static_cast<int>(code);
+}
 
-int wmain(int argc, wchar_t** argv) {
-  std::wstring tidy;
-  if (argc > 2 && std::wstring(argv[1]) == L"--large") return MeasureLarge(std::atoi(ToAnsi(argv[2]).c_str()));
-  if (argc > 4 && std::wstring(argv[1]) == L"--one") {
-    return MeasureOne(std::atoi(ToAnsi(argv[2]).c_str()), std::wstring(argv[3]) == L"messy", argv[4]);
-  }
-  if (argc > 1) {
-    tidy = argv[1];
-  } else {
-    wchar_t buffer[MAX_PATH];
-    const DWORD n = ::GetEnvironmentVariableW(L"MARKWASH_TIDY", buffer, MAX_PATH);
-    tidy = n > 0 && n < MAX_PATH ? std::wstring(buffer, n) : ProgramFolder() + L"..\\..\\..\\tidy\\Tidy.exe";
-  }
+std::wstring DefaultTidy() {
+  wchar_t buffer[MAX_PATH];
+  const DWORD n = ::GetEnvironmentVariableW(L"MARKWASH_TIDY", buffer, MAX_PATH);
+  return n > 0 && n < MAX_PATH ? std::wstring(buffer, n) : ProgramFolder() + L"..\\..\\..\\tidy\\Tidy.exe";
+}
+
+int RunAll(const std::wstring& tidy) {
+  const std::wstring figuresFile = ProgramFolder() + L"bench-figures.txt";
+  ::DeleteFileW(figuresFile.c_str());
   std::printf("Whole plug-in run (click to results shown) against Tidy.exe alone, and host peak memory\n");
   std::fflush(stdout);
+  auto one = [&](int megabytes, const wchar_t* kind, bool scroll) {
+    return L"--one " + std::to_wstring(megabytes) + L" " + kind + (scroll ? L" pgdn" : L" nopgdn") + L" \"" + tidy +
+           L"\" \"" + figuresFile + L"\"";
+  };
   std::vector<std::wstring> runs;
   for (const wchar_t* kind : {L"clean", L"messy"})
-    for (int megabytes : {1, 5, 20})
-      runs.push_back(L"--one " + std::to_wstring(megabytes) + L" " + kind + L" \"" + tidy + L"\"");
-  for (int megabytes : {100, 200, 300}) runs.push_back(L"--large " + std::to_wstring(megabytes));
+    for (int megabytes : {1, 5, 20}) {
+      // The largest list of messages is the one to scroll.
+      runs.push_back(one(megabytes, kind, megabytes == 20 && kind == std::wstring(L"messy")));
+    }
+  runs.push_back(one(2, L"docpage", false));
   int status = 0;
-  for (const std::wstring& arguments : runs) {
-    wchar_t self[MAX_PATH];
-    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring command = L"\"" + std::wstring(self) + L"\" " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info))
-      return 1;
-    ::WaitForSingleObject(info.hProcess, INFINITE);
-    DWORD code = 1;
-    ::GetExitCodeProcess(info.hProcess, &code);
-    status |= static_cast<int>(code);
-    ::CloseHandle(info.hProcess);
-    ::CloseHandle(info.hThread);
-  }
+  for (const std::wstring& arguments : runs) status |= RunChild(arguments);
+  PrintSummary(ReadFigures(figuresFile));
+  std::printf("\nHanding back large output on \"O&K\"\n");
+  std::fflush(stdout);
+  for (int megabytes : {100, 200, 300}) status |= RunChild(L"--large " + std::to_wstring(megabytes));
   return status;
+}
+
+}  // namespace
+}  // namespace bench
+
+int wmain(int argc, wchar_t** argv) {
+  using namespace bench;
+  if (argc > 2 && std::wstring(argv[1]) == L"--table") return PrintSummary(ReadFigures(argv[2])), 0;
+  if (argc > 2 && std::wstring(argv[1]) == L"--large") return MeasureLarge(std::atoi(ToAnsi(argv[2]).c_str()));
+  if (argc > 6 && std::wstring(argv[1]) == L"--one") {
+    DocumentKind kind;
+    if (!KindFromName(ToAnsi(argv[3]), &kind)) return 2;
+    return MeasureOne(std::atoi(ToAnsi(argv[2]).c_str()), kind, std::wstring(argv[4]) == L"pgdn", argv[5], argv[6]);
+  }
+  return RunAll(argc > 1 ? argv[1] : DefaultTidy());
 }

@@ -67,7 +67,11 @@ foreach(fake_source ${MARKWASH_FAKES})
 endforeach()
 
 # The benchmark of a whole plug-in run against Tidy alone (not a test).
-add_executable(run_benchmark bench/run_benchmark.cpp)
+file(GLOB MARKWASH_BENCH_SOURCES CONFIGURE_DEPENDS bench/*.cpp)
+add_executable(run_benchmark ${MARKWASH_BENCH_SOURCES})
+target_include_directories(run_benchmark PRIVATE src)
+target_compile_options(run_benchmark PRIVATE -Wall -Wextra)
 target_link_options(run_benchmark PRIVATE ${MARKWASH_STATIC_RUNTIME} -municode)
-target_link_libraries(run_benchmark PRIVATE psapi comctl32 user32 kernel32)
+# The plug-in's own translation of the configuration, for the direct run of Tidy.
+target_link_libraries(run_benchmark PRIVATE markwash_win32 psapi comctl32 user32 kernel32)
 add_dependencies(run_benchmark Markwash markwash_fakes)

@@ -1,0 +1,33 @@
+// The figures of each measured run, passed from the run's own process to the
+// main one through a file, and printed as one table beside the targets the
+// plug-in is held to.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "documents.h"
+#include "page_down_scroll.h"
+
+namespace bench {
+
+struct RunFigures {
+  DocumentKind kind = DocumentKind::kClean;
+  double megabytes = 0;
+  long messageLines = 0;     // lines Tidy alone wrote to its message file
+  double pluginSeconds = -1;  // click on "&Tidy starten" to the results shown
+  double tidySeconds = -1;    // the same Tidy.exe alone on the same document
+  double memoryMultiple = 0;  // host peak above its level before pluginStart / document size
+  bool scrolled = false;
+  PageDownFigures pageDown;
+};
+
+// Appends one line to `path`.
+bool AppendFigures(const std::wstring& path, const RunFigures& figures);
+
+// All lines of `path`; a line that does not read is left out.
+std::vector<RunFigures> ReadFigures(const std::wstring& path);
+
+void PrintSummary(const std::vector<RunFigures>& runs);
+
+}  // namespace bench
