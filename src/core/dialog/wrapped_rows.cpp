@@ -54,12 +54,6 @@ std::size_t RowCount(std::string_view line, int width) {
   return rows;
 }
 
-int ColumnsOf(std::string_view text) {
-  int column = 0;
-  for (char c : text) column += c == '\t' ? TabAdvance(column) : 1;
-  return column;
-}
-
 std::string ExpandTabs(std::string_view text) {
   std::string expanded;
   expanded.reserve(text.size());

@@ -24,8 +24,6 @@ inline constexpr int kTabColumns = 8;
 std::vector<std::size_t> RowStarts(std::string_view line, int width);
 std::size_t RowCount(std::string_view line, int width);
 
-// The columns a piece of text takes from a row's start, tabs expanded.
-int ColumnsOf(std::string_view text);
 // The text with its tabs expanded to blanks, from a row's start.
 std::string ExpandTabs(std::string_view text);
 
