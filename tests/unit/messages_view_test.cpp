@@ -32,6 +32,7 @@ TEST(WrappedRows, RowsBreakAfterTheLastBlankThatFitsOrCutALongWord) {
     EXPECT_EQ(RowCount(c.line, c.width), c.starts.size());
   }
   EXPECT_EQ(ExpandTabs("a\tb\t"), "a       b       ");
+  EXPECT_EQ(ExpandTabs("a\tb\tcde", 10), "a       b ");
 }
 
 TEST(WrappedRows, TheIndexFindsEveryRowsLineAtEveryWidth) {

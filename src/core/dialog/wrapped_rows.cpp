@@ -54,15 +54,16 @@ std::size_t RowCount(std::string_view line, int width) {
   return rows;
 }
 
-std::string ExpandTabs(std::string_view text) {
+std::string ExpandTabs(std::string_view text, std::size_t columns) {
   std::string expanded;
-  expanded.reserve(text.size());
-  for (char c : text) {
-    if (c == '\t')
-      expanded.append(static_cast<std::size_t>(TabAdvance(static_cast<int>(expanded.size()))), ' ');
+  expanded.reserve(std::min(text.size(), columns));
+  for (std::size_t i = 0; i < text.size() && expanded.size() < columns; ++i) {
+    if (text[i] == '\t')
+      expanded.append(static_cast<std::size_t>(TabAdvance(static_cast<int>(expanded.size() % kTabColumns))), ' ');
     else
-      expanded.push_back(c);
+      expanded.push_back(text[i]);
   }
+  if (expanded.size() > columns) expanded.resize(columns);
   return expanded;
 }
 

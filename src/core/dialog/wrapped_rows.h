@@ -5,6 +5,8 @@
 // shows; a row's text is found again by wrapping its one line.
 #pragma once
 #include <cstddef>
+#include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -24,8 +26,9 @@ inline constexpr int kTabColumns = 8;
 std::vector<std::size_t> RowStarts(std::string_view line, int width);
 std::size_t RowCount(std::string_view line, int width);
 
-// The text with its tabs expanded to blanks, from a row's start.
-std::string ExpandTabs(std::string_view text);
+// The text with its tabs expanded to blanks, from a row's start; no further
+// than `columns`, so that a view of a long line expands only what it shows.
+std::string ExpandTabs(std::string_view text, std::size_t columns = SIZE_MAX);
 
 // The rows of a list of lines at one width: row -> line in O(log n).
 class WrapIndex {

@@ -88,7 +88,7 @@ void TSourceView::DrawLine(HDC dc, std::size_t line, int y, int gutter, const RE
   const std::string number = std::to_string(line + 1);
   ::SetTextColor(dc, ::GetSysColor(COLOR_GRAYTEXT));
   DrawAnsiText(dc, gutter - kGutterPadding - static_cast<int>(number.size()) * cell_.width, y, number);
-  const std::string text = ExpandTabs(Lines()[line]);
+  const std::string text = ExpandTabs(Lines()[line], static_cast<std::size_t>(left_ + TextColumns()) + 1);
   const int x = gutter + kGutterPadding;
   ::SetTextColor(dc, ::GetSysColor(marked ? COLOR_INFOTEXT : COLOR_WINDOWTEXT));
   if (static_cast<std::size_t>(left_) < text.size())
