@@ -111,7 +111,7 @@ TEST(Placement, FirstUseWritesTheWholeSection) {
   const std::vector<std::string> expected = {
       "FormVersion", "Flags",   "ShowCmd", "PixelsPerInch",     "MinMaxPos(1024x768)",     "MinMaxPos",
       "NormPos(1024x768)", "NormPos", "Visible", "lTidyPath_Caption", "gSourceFormatting_Width", "gFormats_Width",
-      "pcNewTags_ActivePage"};
+      "pcNewTags_ActivePage", "SourcePanel_Height"};
   EXPECT_EQ(keys, expected);
   EXPECT_EQ(Value(entries, "FormVersion"), "0");
   EXPECT_EQ(Value(entries, "ShowCmd"), "1");

@@ -21,6 +21,8 @@ enum class ControlKind {
   Label,
   LinkLabel,
   Memo,
+  MessageView,  // Tidy's messages, wrapped, drawn as far as in sight
+  SourceView,   // the document with line numbers, drawn as far as in sight
 };
 
 }  // namespace markwash

@@ -11,6 +11,8 @@
 #include "win32/dialog/container_window.h"
 #include "win32/dialog/enhanced_edit.h"
 #include "win32/dialog/link_label.h"
+#include "win32/dialog/message_view.h"
+#include "win32/dialog/source_view.h"
 #include "win32/dialog/dialog_keys.h"
 #include "win32/common/module.h"
 
@@ -70,6 +72,11 @@ WindowStyle StyleFor(const ControlSpec& row) {
       if (f & kWantReturn) style |= ES_WANTRETURN;
       return {WC_EDITW, style, WS_EX_CLIENTEDGE};
     }
+    case ControlKind::MessageView:
+      // Read-only as the memo before it was, so automation reads it the same.
+      return {kMessageViewClass, base | WS_TABSTOP | WS_VSCROLL | ((f & kReadOnly) ? ES_READONLY : 0), WS_EX_CLIENTEDGE};
+    case ControlKind::SourceView:
+      return {kSourceViewClass, base | WS_TABSTOP | WS_VSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::Label: {
       DWORD style = base | ((f & kCentered) ? SS_CENTER : (f & kSingleLine) ? SS_LEFTNOWORDWRAP : SS_LEFT);
       if (f & kVCentered) style |= SS_CENTERIMAGE;
@@ -129,13 +136,15 @@ void ControlSet::Create(HWND form) {
   RegisterSplitterClass();
   RegisterBevelClass();
   TLinkLabel::RegisterClass();
+  TMessageView::RegisterClass();
+  TSourceView::RegisterClass();
   hints_.Create(form);
   const auto& layout = DialogLayout();
   entries_.reserve(layout.size());
   for (size_t i = 0; i < layout.size(); ++i) {
     const ControlSpec& row = layout[i];
     HWND window = CreateWindowFor(row, ParentOf(row), kFirstControlId + static_cast<int>(i));
-    entries_.push_back({&row, window, row.rect, row.rect.width});
+    entries_.push_back({&row, window, row.rect, row.rect.width, row.rect.height});
   }
   BindUpDowns();
   AddHints();
@@ -252,6 +261,13 @@ void ControlSet::SetDockedWidth(ControlId id, int width) {
   e.docked.width = e.wantedWidth = width;
 }
 
+int ControlSet::DockedHeight(ControlId id) const { return entries_.at(static_cast<size_t>(id)).docked.height; }
+
+void ControlSet::SetDockedHeight(ControlId id, int height) {
+  Entry& e = entries_.at(static_cast<size_t>(id));
+  e.docked.height = e.wantedHeight = height;
+}
+
 namespace {
 
 // The group that a splitter resizes.
@@ -262,27 +278,43 @@ const ControlSpec* SplitterGroup(HWND splitter) {
 
 }  // namespace
 
-int ControlSet::SplitterGroupWidth(HWND splitter) const {
-  const ControlSpec* group = SplitterGroup(splitter);
-  return group ? DockedWidth(group->id) : 0;
+bool ControlSet::SplitterResizesHeight(HWND splitter) const {
+  const ControlSpec* row = FindControlSpec(static_cast<const char*>(::GetPropW(splitter, kControlNameProperty)));
+  return row && (row->dock == Dock::Top || row->dock == Dock::Bottom);
 }
 
-void ControlSet::SplitterDragged(HWND splitter, int startWidth, int dx) {
+int ControlSet::SplitterGroupSize(HWND splitter) const {
+  const ControlSpec* group = SplitterGroup(splitter);
+  if (!group) return 0;
+  return SplitterResizesHeight(splitter) ? DockedHeight(group->id) : DockedWidth(group->id);
+}
+
+void ControlSet::SplitterDragged(HWND splitter, int startSize, int delta) {
   const ControlSpec* row = FindControlSpec(static_cast<const char*>(::GetPropW(splitter, kControlNameProperty)));
   const ControlSpec* group = SplitterGroup(splitter);
   if (!row || !group) return;
-  const int requested = row->dock == Dock::Left ? startWidth + dx : startWidth - dx;
-  int sideWidths = 0;
-  for (Entry& e : entries_)
-    if (e.row->parent == row->parent && (e.row->dock == Dock::Left || e.row->dock == Dock::Right)) {
-      sideWidths += e.docked.width;
+  const bool heights = SplitterResizesHeight(splitter);
+  // A splitter on the left or top edge grows its group as it moves right or down.
+  const int requested = row->dock == Dock::Left || row->dock == Dock::Top ? startSize + delta : startSize - delta;
+  int dockedSizes = 0;
+  for (Entry& e : entries_) {
+    if (e.row->parent != row->parent) continue;
+    if (heights && (e.row->dock == Dock::Top || e.row->dock == Dock::Bottom)) {
+      dockedSizes += e.docked.height;
+    } else if (!heights && (e.row->dock == Dock::Left || e.row->dock == Dock::Right)) {
+      dockedSizes += e.docked.width;
       e.wantedWidth = e.docked.width;  // a drag starts from what the user sees
     }
+  }
   RECT page;
   ::GetClientRect(::GetParent(splitter), &page);
-  const SplitterLimits limits =
-      ComputeSplitterLimits(row->minSize, page.right - page.left, sideWidths, DockedWidth(group->id));
-  SetDockedWidth(group->id, ClampSplitterWidth(requested, limits));
+  const int pageSize = heights ? page.bottom - page.top : page.right - page.left;
+  const int current = heights ? DockedHeight(group->id) : DockedWidth(group->id);
+  const int size = ClampSplitterWidth(requested, ComputeSplitterLimits(row->minSize, pageSize, dockedSizes, current));
+  if (heights)
+    SetDockedHeight(group->id, size);
+  else
+    SetDockedWidth(group->id, size);
   Arrange();
 }
 
@@ -310,6 +342,7 @@ void ControlSet::ArrangeChildrenOf(std::string_view parentName, HWND parent) {
     client.bottom -= 2;
   }
   FitSideGroupsOf(parentName, client.right - client.left);
+  FitSplitPanelOf(parentName, client.bottom - client.top);
   std::vector<Entry*> children;
   std::vector<DockItem> items;
   for (Entry& e : entries_) {

@@ -35,6 +35,9 @@ class ControlSet : public SplitterHost {
   // The width asked for (by a splitter or a stored value); each layout fits
   // the side groups of a page into it (see FitSideGroupsOf).
   void SetDockedWidth(ControlId id, int width);
+  // The same for the height of a top- or bottom-docked container.
+  int DockedHeight(ControlId id) const;
+  void SetDockedHeight(ControlId id, int height);
   // Lays out every container's docked children for the current window size.
   void Arrange();
   // Shows the tab sheet of a page control's selected tab and hides the others.
@@ -43,8 +46,9 @@ class ControlSet : public SplitterHost {
   void RelayToHints(const MSG& msg) { hints_.Relay(msg); }
   HintWindow& Hints() { return hints_; }
 
-  int SplitterGroupWidth(HWND splitter) const override;
-  void SplitterDragged(HWND splitter, int startWidth, int dx) override;
+  bool SplitterResizesHeight(HWND splitter) const override;
+  int SplitterGroupSize(HWND splitter) const override;
+  void SplitterDragged(HWND splitter, int startSize, int delta) override;
   HFONT NormalFont() const { return normalFont_.get(); }
   HFONT BoldFont() const { return boldFont_.get(); }
 
@@ -54,6 +58,7 @@ class ControlSet : public SplitterHost {
     HWND window;
     Rect docked;  // current size of a docked container
     int wantedWidth;  // a side group's width as asked for; `docked` holds what fits
+    int wantedHeight;  // the same for a panel that a splitter resizes in height
   };
   HWND CreateWindowFor(const ControlSpec& row, HWND parent, int id);
   HFONT FontFor(const ControlSpec& row) const;
@@ -67,6 +72,9 @@ class ControlSet : public SplitterHost {
   // wider than the page they would hide the middle group and the splitters
   // for good (control_set_side_groups.cpp).
   void FitSideGroupsOf(std::string_view parentName, int clientWidth);
+  // A panel whose height a splitter sets leaves the page's client control
+  // the splitter's minimum, however small the window or large the stored height.
+  void FitSplitPanelOf(std::string_view parentName, int clientHeight);
   HWND ParentOf(const ControlSpec& row) const;
 
   HWND form_ = nullptr;

@@ -22,6 +22,7 @@ void ControlSet::FitSideGroupsOf(std::string_view parentName, int clientWidth) {
   int middleMinimum = INT_MAX;
   for (const Entry& e : entries_) {
     if (e.row->parent != parentName || e.row->kind != ControlKind::Splitter) continue;
+    if (e.row->dock != Dock::Left && e.row->dock != Dock::Right) continue;
     splitterWidths += e.docked.width;
     middleMinimum = std::min(middleMinimum, e.row->minSize);
     if (e.row->dock == Dock::Left) {
@@ -44,6 +45,22 @@ void ControlSet::FitSideGroupsOf(std::string_view parentName, int clientWidth) {
   if (::IsWindowVisible(form_)) {
     left->wantedWidth = fitted.left;
     right->wantedWidth = fitted.right;
+  }
+}
+
+void ControlSet::FitSplitPanelOf(std::string_view parentName, int clientHeight) {
+  for (const Entry& splitter : entries_) {
+    if (splitter.row->parent != parentName || splitter.row->kind != ControlKind::Splitter) continue;
+    if (splitter.row->dock != Dock::Top && splitter.row->dock != Dock::Bottom) continue;
+    const ControlSpec* group = FindControlSpec(splitter.row->buddy);
+    if (!group) continue;
+    Entry& panel = entries_.at(static_cast<size_t>(group->id));
+    int others = 0;  // the heights of the other top- and bottom-docked controls
+    for (const Entry& e : entries_)
+      if (e.row->parent == parentName && &e != &panel && (e.row->dock == Dock::Top || e.row->dock == Dock::Bottom))
+        others += e.docked.height;
+    const int room = clientHeight - others - splitter.row->minSize;
+    panel.docked.height = std::max(splitter.row->minSize, std::min(panel.wantedHeight, room));
   }
 }
 

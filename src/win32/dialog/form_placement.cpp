@@ -25,8 +25,10 @@ std::string Prop(ControlId id, std::string_view property) {
 }
 
 std::vector<std::string> StoredProps() {
+  // The preview's height came later: a file without its key keeps the designed height.
   return {Prop(ControlId::lTidyPath, "Caption"), Prop(ControlId::gSourceFormatting, "Width"),
-          Prop(ControlId::gFormats, "Width"), Prop(ControlId::pcNewTags, "ActivePage")};
+          Prop(ControlId::gFormats, "Width"), Prop(ControlId::pcNewTags, "ActivePage"),
+          Prop(ControlId::SourcePanel, "Height")};
 }
 
 // The sheets of a page control, in the order of their tabs.
@@ -105,6 +107,8 @@ std::optional<PropertyRef> TFormStorage::FindProperty(std::string_view component
   const std::string name(component);
   if (EqualsIgnoreAsciiCase(property, "Caption")) return PropertyRef{name, "Caption", PropertyKind::Text};
   if (EqualsIgnoreAsciiCase(property, "Width")) return PropertyRef{name, "Width", PropertyKind::WholeNumber};
+  if (EqualsIgnoreAsciiCase(property, "Height") && (row->dock == Dock::Top || row->dock == Dock::Bottom))
+    return PropertyRef{name, "Height", PropertyKind::WholeNumber};
   if (EqualsIgnoreAsciiCase(property, "ActivePage") && row->kind == ControlKind::PageControl)
     return PropertyRef{name, "ActivePage", PropertyKind::PageReference};
   return std::nullopt;
@@ -118,6 +122,7 @@ std::string TFormStorage::PropertyText(const PropertyRef& ref) const {
     }
     case PropertyKind::WholeNumber: {
       const ControlSpec* row = FindControlSpec(ref.component);
+      if (ref.property == "Height") return std::to_string(controls_.DockedHeight(row->id));
       if (row->dock == Dock::Left || row->dock == Dock::Right)
         return std::to_string(controls_.DockedWidth(row->id));
       RECT r{};
@@ -138,6 +143,11 @@ void TFormStorage::SetWholeNumber(const PropertyRef& ref, int value) {
   // A negative width would turn the docking of the neighbours inside out.
   const int width = std::max(0, value);
   const ControlSpec* row = FindControlSpec(ref.component);
+  if (ref.property == "Height") {
+    controls_.SetDockedHeight(row->id, width);  // the number is a height here
+    controls_.Arrange();
+    return;
+  }
   if (row->dock == Dock::Left || row->dock == Dock::Right) {
     controls_.SetDockedWidth(row->id, width);
     controls_.Arrange();

@@ -83,6 +83,8 @@ class FormSite {
   // The host's text and the output of the last run.
   TextLines& InputLines() { return inputLines_; }
   TextLines& OutputLines() { return outputLines_; }
+  // The messages of the last run, as the messages page shows and prints them.
+  TextLines& MessageLines() { return messageLines_; }
 
  protected:
   // Handlers queued by Post wait for this message.
@@ -99,6 +101,7 @@ class FormSite {
 
   TextLines inputLines_;
   TextLines outputLines_;
+  TextLines messageLines_;
   int showCommand_ = SW_SHOWNORMAL;
   int muted_ = 0;
 

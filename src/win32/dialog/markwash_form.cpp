@@ -77,6 +77,7 @@ void TMarkwashForm::FormCreate() {
 void TMarkwashForm::FormDestroy() {
   inputLines_.clear();
   outputLines_.clear();
+  messageLines_.clear();
 }
 
 int TMarkwashForm::ShowModal() {

@@ -2,7 +2,6 @@
 
 #include "core/dialog/dialog_texts.h"
 #include "win32/common/text_encoding.h"
-#include "win32/common/window_text.h"
 #include "win32/dialog/text_printer.h"
 
 namespace markwash::win32 {
@@ -15,7 +14,7 @@ void PrintingPart::bPrintErrorsClick() {
   // No caption of its own: the title bar shows the system's default title.
   if (::MessageBoxW(site_.Window(), Utf8ToWide(kPrintQuestion).c_str(), nullptr, MB_YESNO | MB_ICONQUESTION) != IDYES)
     return;
-  PrintTextLines(SplitLines(WideToAnsi(WindowText(site_.Control(ControlId::mErrors)))), site_.Window());
+  PrintTextLines(site_.MessageLines(), site_.Window());
 }
 
 }  // namespace markwash::win32

@@ -11,14 +11,15 @@ namespace {
 struct Drag {
   SplitterHost* host = nullptr;
   bool active = false;
-  int startX = 0;  // screen coordinate: the splitter itself moves while dragged
-  int startWidth = 0;
+  int start = 0;  // screen coordinate: the splitter itself moves while dragged
+  int startSize = 0;
 };
 
-int ScreenX(HWND window, LPARAM lParam) {
+// The mouse's screen coordinate along the splitter's axis.
+int ScreenAt(const Drag& drag, HWND window, LPARAM lParam) {
   POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
   ::ClientToScreen(window, &p);
-  return p.x;
+  return drag.host->SplitterResizesHeight(window) ? p.y : p.x;
 }
 
 LRESULT HandleSplitterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -38,13 +39,18 @@ LRESULT HandleSplitterProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_LBUTTONDOWN:
       if (!drag || !drag->host) break;
       drag->active = true;
-      drag->startX = ScreenX(window, lParam);
-      drag->startWidth = drag->host->SplitterGroupWidth(window);
+      drag->start = ScreenAt(*drag, window, lParam);
+      drag->startSize = drag->host->SplitterGroupSize(window);
       ::SetCapture(window);
       return 0;
     case WM_MOUSEMOVE:
-      if (drag && drag->active) drag->host->SplitterDragged(window, drag->startWidth, ScreenX(window, lParam) - drag->startX);
+      if (drag && drag->active)
+        drag->host->SplitterDragged(window, drag->startSize, ScreenAt(*drag, window, lParam) - drag->start);
       return 0;
+    case WM_SETCURSOR:
+      if (!drag || !drag->host) break;
+      ::SetCursor(::LoadCursorW(nullptr, drag->host->SplitterResizesHeight(window) ? IDC_SIZENS : IDC_SIZEWE));
+      return TRUE;
     case WM_LBUTTONUP:
       if (drag) drag->active = false;
       if (::GetCapture() == window) ::ReleaseCapture();

@@ -1,5 +1,5 @@
-// A splitter: a thin bar docked beside a side group that the user drags to
-// change the group's width. It only tracks the mouse; its host decides the
+// A splitter: a thin bar docked beside a side group (or above a panel) that
+// the user drags to change the group's width (or the panel's height). It only tracks the mouse; its host decides the
 // width (within its limits) and lays the page out again.
 #pragma once
 #include <windows.h>
@@ -10,9 +10,12 @@ inline constexpr wchar_t kSplitterClass[] = L"MarkwashSplitter";
 
 class SplitterHost {
  public:
-  virtual int SplitterGroupWidth(HWND splitter) const = 0;
-  // The mouse has moved `dx` pixels since the drag began at `startWidth`.
-  virtual void SplitterDragged(HWND splitter, int startWidth, int dx) = 0;
+  // A bar above or below a panel changes its height; one beside a group its width.
+  virtual bool SplitterResizesHeight(HWND splitter) const = 0;
+  virtual int SplitterGroupSize(HWND splitter) const = 0;
+  // The mouse has moved `delta` pixels along the splitter's axis since the
+  // drag began at `startSize`.
+  virtual void SplitterDragged(HWND splitter, int startSize, int delta) = 0;
 
  protected:
   ~SplitterHost() = default;

@@ -8,6 +8,7 @@
 
 #include "win32/dialog/about_links.h"
 #include "win32/dialog/markwash_form.h"
+#include "win32/dialog/messages_part.h"
 #include "win32/dialog/placement_part.h"
 #include "win32/dialog/printing_part.h"
 #include "win32/options/options_part.h"
@@ -38,6 +39,7 @@ const char* StartPlugin(const char* text) {
   form->Add<TidyRunPart>(options);
   form->Add<AboutLinks>();
   form->Add<PrintingPart>();
+  form->Add<MessagesPart>();
   form->SetInputText(text ? text : "");
   // The block is made before the dialog closes: when memory is short, the
   // user is told and the output stays offered.

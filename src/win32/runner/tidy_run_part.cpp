@@ -14,6 +14,7 @@
 #include "win32/common/file_system.h"
 #include "win32/common/module.h"
 #include "win32/common/text_encoding.h"
+#include "win32/dialog/message_view.h"
 #include "win32/runner/run_configuration_file.h"
 #include "win32/runner/temp_file.h"
 #include "win32/runner/tidy_process.h"
@@ -137,8 +138,9 @@ bool TidyRunPart::AskStopTidy(unsigned seconds) {
   return site_.Ask(site_.Window(), Utf8ToWide(HungTidyQuestionText(seconds)), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-void TidyRunPart::ShowRunMessages(const TextLines& messages) {
-  SetMemoText(site_.Control(ControlId::mErrors), WideTextOf(messages));
+void TidyRunPart::ShowRunMessages(TextLines messages) {
+  site_.MessageLines() = std::move(messages);
+  if (TMessageView* view = TMessageView::Of(site_.Control(ControlId::mErrors))) view->LinesChanged();
 }
 
 void TidyRunPart::ShowPendingRunOutput() {

@@ -1,0 +1,64 @@
+#include "win32/dialog/text_grid.h"
+
+#include <cstdint>
+
+#include "win32/common/text_encoding.h"
+#include "win32/common/unique_handle.h"
+
+namespace markwash::win32 {
+
+TextCell MeasureCell(HWND window, HFONT font) {
+  HDC dc = ::GetDC(window);
+  TEXTMETRICW metrics{};
+  {
+    ScopedSelect select(dc, font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(SYSTEM_FIXED_FONT));
+    ::GetTextMetricsW(dc, &metrics);
+  }
+  ::ReleaseDC(window, dc);
+  return {metrics.tmAveCharWidth > 0 ? metrics.tmAveCharWidth : 8, metrics.tmHeight > 0 ? metrics.tmHeight : 13};
+}
+
+void SetVerticalScroll(HWND window, std::size_t top, std::size_t page, std::size_t count) {
+  SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL, 0, 0, 0, 0, 0};
+  info.nMax = count > 0 ? static_cast<int>(count - 1) : 0;
+  info.nPage = static_cast<UINT>(page);
+  info.nPos = static_cast<int>(top);
+  ::SetScrollInfo(window, SB_VERT, &info, TRUE);
+}
+
+std::optional<std::size_t> VerticalScrollTarget(HWND window, WPARAM request, std::size_t top, std::size_t page) {
+  const std::size_t step = page > 1 ? page - 1 : 1;
+  switch (LOWORD(request)) {
+    case SB_LINEUP: return top > 0 ? top - 1 : 0;
+    case SB_LINEDOWN: return top + 1;
+    case SB_PAGEUP: return top > step ? top - step : 0;
+    case SB_PAGEDOWN: return top + step;
+    case SB_TOP: return 0;
+    case SB_BOTTOM: return SIZE_MAX;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+      // The 32-bit position: the message itself carries only 16 bits of it.
+      SCROLLINFO info{sizeof info, SIF_TRACKPOS, 0, 0, 0, 0, 0};
+      ::GetScrollInfo(window, SB_VERT, &info);
+      return static_cast<std::size_t>(info.nTrackPos < 0 ? 0 : info.nTrackPos);
+    }
+    default: return std::nullopt;
+  }
+}
+
+std::size_t WheelTarget(short delta, std::size_t top) {
+  UINT lines = 3;
+  ::SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+  if (lines == 0 || lines == WHEEL_PAGESCROLL) lines = 3;
+  const long rows = -static_cast<long>(delta) * static_cast<long>(lines) / WHEEL_DELTA;
+  if (rows < 0) return top > static_cast<std::size_t>(-rows) ? top - static_cast<std::size_t>(-rows) : 0;
+  return top + static_cast<std::size_t>(rows);
+}
+
+void DrawAnsiText(HDC dc, int x, int y, std::string_view text) {
+  if (text.empty()) return;
+  const std::wstring wide = AnsiToWide(text);
+  ::ExtTextOutW(dc, x, y, 0, nullptr, wide.data(), static_cast<UINT>(wide.size()), nullptr);
+}
+
+}  // namespace markwash::win32
