@@ -1,26 +1,24 @@
 // Text lines, paths and the wait cursor, shared by every part of the core.
-#include "core/common/text_lines.h"
-
 #include <gtest/gtest.h>
 
-#include <utility>
-
 #include "core/common/paths.h"
+#include "core/common/text_lines.h"
 #include "core/common/wait_cursor.h"
 
 namespace markwash {
-namespace {
 
 TEST(TextLines, SplitAtEveryKindOfLineEndUpToTheFirstNulAndJoinedWithCrLf) {
-  const std::pair<std::string, TextLines> cases[] = {
-      {"", {}},         {"a", {"a"}},           {"a\r\n", {"a"}},          {"a\nb\rc\r\nd", {"a", "b", "c", "d"}},
-      {"\n", {""}},     {"a\r\r\nb", {"a", "", "b"}}, {"a\n\r", {"a", ""}}, {std::string("a\r\nb\0c\r\nd", 9), {"a", "b"}}};
-  for (const auto& [text, lines] : cases) EXPECT_EQ(SplitLines(text), lines) << text;
-  std::string all;
-  for (int b = 0x80; b <= 0xFF; ++b) all += static_cast<char>(b);
-  EXPECT_EQ(SplitLines(all + "\n" + all), (TextLines{all, all}));
-  EXPECT_EQ(JoinLines({all, ""}), all + "\r\n\r\n");
-  EXPECT_EQ(JoinLines({}), "");
+  std::string high;  // bytes a signed char would turn negative
+  for (int b = 0x80; b <= 0xFF; ++b) high += static_cast<char>(b);
+  for (const auto& [text, lines] : {std::pair<std::string, TextLines>{"", {}}, {"a", {"a"}}, {"\n", {""}},
+                                    {"a\nb\rc\r\nd", {"a", "b", "c", "d"}}, {"a\r\r\nb", {"a", "", "b"}},
+                                    {std::string("a\r\nb\0c\r\nd", 9), {"a", "b"}}, {high + "\n" + high, {high, high}}}) {
+    EXPECT_EQ(SplitLines(text), lines) << text;
+  }
+  EXPECT_EQ(JoinLines({high, ""}), high + "\r\n\r\n");
+  std::vector<char> block(JoinedSize({"<p>a", "b"}) + 1, 'x');  // the host's copy ends in NUL
+  JoinLinesInto({"<p>a", "b"}, block.data());
+  EXPECT_EQ(std::string(block.begin(), block.end()), std::string("<p>a\r\nb\r\n", 10));
 }
 
 TEST(Paths, TheLastOfDotBackslashAndColonDecidesTheExtension) {
@@ -28,36 +26,24 @@ TEST(Paths, TheLastOfDotBackslashAndColonDecidesTheExtension) {
                                       {"C:.dll", "C:.cfg"}, {"Markwash.old.dll", "Markwash.old.cfg"}, {"", ".cfg"}}) {
     EXPECT_EQ(ChangeExtension(path, ".cfg"), changed) << path;
   }
-  EXPECT_EQ(WithTrailingBackslash("C:\\Tidy"), "C:\\Tidy\\");
-  EXPECT_EQ(WithTrailingBackslash("C:\\Tidy\\"), "C:\\Tidy\\");
-  EXPECT_EQ(FolderPart("C:\\Tidy\\Tidy.exe"), "C:\\Tidy\\");
-  EXPECT_EQ(FolderPart("C:Tidy.exe"), "C:");
-  EXPECT_EQ(FolderPart("Tidy.exe"), "");
+  EXPECT_EQ(WithTrailingBackslash("C:\\Tidy") + "|" + WithTrailingBackslash("C:\\Tidy\\"), "C:\\Tidy\\|C:\\Tidy\\");
+  EXPECT_EQ(FolderPart("C:\\Tidy\\Tidy.exe") + "|" + FolderPart("C:Tidy.exe") + "|" + FolderPart("T.exe"), "C:\\Tidy\\|C:|");
 }
-
-struct RecordingScreen : CursorScreen {
-  void SaveAndShowBusy() override { events += "B"; }
-  void RestoreSaved() override { events += "R"; }
-  std::string events;
-};
 
 TEST(WaitCursor, OnlyTheOutermostPairTouchesTheScreenAndAScopeEndsOnAnException) {
-  RecordingScreen screen;
+  struct : CursorScreen {
+    void SaveAndShowBusy() override { events += "B"; }
+    void RestoreSaved() override { events += "R"; }
+    std::string events;
+  } screen;
   WaitCursor cursor(screen);
-  cursor.End();  // at 0: nothing
+  cursor.End();  // at 0: nothing, and the next Begin still shows the hourglass
   cursor.Begin();
   cursor.Begin();
   cursor.End();
   cursor.End();
-  EXPECT_EQ(screen.events, "BR");
-  try {
-    WaitCursorScope scope(cursor);
-    throw 1;
-  } catch (int) {
-  }
-  EXPECT_EQ(screen.events, "BRBR");
-  EXPECT_EQ(cursor.depth(), 0);
+  EXPECT_THROW([&] { WaitCursorScope scope(cursor); throw 1; }(), int);
+  EXPECT_EQ(screen.events + std::to_string(cursor.depth()), "BRBR0");
 }
 
-}  // namespace
 }  // namespace markwash
