@@ -19,41 +19,34 @@ struct Measurer : TextMeasurer {
   int AverageCharWidth() const override { return 10; }
 };
 
-// The pages as "|x,y:text x,y:text|...", one "|" a page.
-std::string Printed(const TextLines& lines, int width, int height, bool double_byte) {
-  const auto lead = [double_byte](unsigned char b) { return double_byte && b == 0x81; };
-  std::string printed;
-  for (const PrintPage& page : LayOutPrintPages(lines, Measurer(), width, height, lead)) {
-    printed += "|";
-    for (const DrawCommand& c : page.commands) printed += std::to_string(c.x) + "," + std::to_string(c.y) + ":" + c.text + " ";
-  }
-  return printed;
-}
-
 TEST(PrintLayout, LinesBreakAtWholeCharactersTabsStopEveryEightWidthsAndPagesEndInTime) {
-  for (const auto& [lines, width, height, double_byte, printed] : {
-           // Breaking a line, double-byte characters and tab stops.
-           std::tuple<TextLines, int, int, bool, std::string>{{"aaaa bbbbbbbbbbbbbbbb", ""}, 100, 1000, false,
-                                                              "|0,0:aaaa bbbbb 0,14:bbbbbbbbbb 0,28:b "},
-           {{"ab"}, 5, 1000, false, "|0,0:a 0,14:b "},  // narrower than a character: one a line
-           {{"ab\x81\x40"}, 30, 1000, true, "|0,0:ab 0,14:\x81\x40 "},
-           {{"ab\x81\x40"}, 30, 1000, false, "|0,0:ab\x81 0,14:\x40 "},
-           {{"ab\x81"}, 100, 1000, true, "|0,0:ab\x81 "},  // a lead byte at the very end
-           {{"\tx", "12345678\tx"}, 100, 1000, false, "|80,0:x 0,14:12345678 0,28:x "},  // stop 160 is past the edge
-           {{"a\t\tb", "abc\tdefghijk"}, 100, 1000, false, "|0,0:a 0,14:b 0,28:abc 80,28:de 0,42:fghijk "},
-           {{"a\tB\tc", "d"}, 1000, 1000, false, "|0,0:a 80,0:B 160,0:c 0,22:d "},  // the tallest text + 2
-           {{}, 100, 100, false, "|"},
+  for (const auto& [lines, width, printed] : {
+           // Breaking a line, double-byte characters (lead byte 0x81) and tab stops.
+           std::tuple<TextLines, int, std::string>{{"aaaa bbbbbbbbbbbbbbbb", ""}, 100,
+                                                   "|0,0:aaaa bbbbb 0,14:bbbbbbbbbb 0,28:b "},
+           {{"ab"}, 5, "|0,0:a 0,14:b "},  // narrower than a character: one a line
+           {{"ab\x81\x40", "ab\x81"}, 30, "|0,0:ab 0,14:\x81\x40 0,28:ab\x81 "},  // and a lead byte at the very end
+           {{"\tx", "12345678\tx"}, 100, "|80,0:x 0,14:12345678 0,28:x "},  // stop 160 is past the edge
+           {{"a\t\tb", "abc\tdefghijk"}, 100, "|0,0:a 0,14:b 0,28:abc 80,28:de 0,42:fghijk "},
+           {{"a\tB\tc", "d"}, 1000, "|0,0:a 80,0:B 160,0:c 0,22:d "},  // the tallest text + 2
            // Text lines (14) end a page below 100 - 28; empty lines (10) only below 100.
-           {{"1", "2", "3", "4", "5", "6", "7", "8"}, 100, 100, false, "|0,0:1 0,14:2 0,28:3 0,42:4 0,56:5 0,70:6 |0,0:7 0,14:8 "},
-           {{"1", "2", "3", "4", "5", "6"}, 100, 100, false, "|0,0:1 0,14:2 0,28:3 0,42:4 0,56:5 0,70:6 "},
-           {{"", "", "", "", "", "", "", "", "", "", "", "x"}, 100, 100, false, "||0,0:x "},
-           {{"", "", "", "", "", "", "", "", "", "x"}, 100, 100, false, "||0,0:x "},  // 12 high at 90: off the paper
-           {{"", "", "", "", "", "", "", "", "x"}, 100, 100, false, "|0,80:x "},
+           {{"1", "2", "3", "4", "5", "6", "7"}, 100, "|0,0:1 0,14:2 0,28:3 0,42:4 0,56:5 0,70:6 |0,0:7 "},
+           {{"", "", "", "", "", "", "", "", "", "", "", "x"}, 100, "||0,0:x "},
+           {{"", "", "", "", "", "", "", "", "", "x"}, 100, "||0,0:x "},  // 12 high at 90: off the paper
+           {{"", "", "", "", "", "", "", "", "x"}, 100, "|0,80:x "},
            // A form feed starts a page; an empty page is not sent at the end.
-           {{"a\fb", "c", "\f", "d"}, 100, 100, false, "|0,0:a |0,0:b 0,14:c |0,10:d "},
-           {{"1", "\f\f2"}, 100, 100, false, "|0,0:1 ||0,0:2 "},
-           {{"1\f"}, 100, 100, false, "|0,0:1 "}}) {
-    EXPECT_EQ(Printed(lines, width, height, double_byte), printed) << ::testing::PrintToString(lines);
+           {{"a\fb", "c", "\f", "d"}, 100, "|0,0:a |0,0:b 0,14:c |0,10:d "},
+           {{"1", "\f\f2", "3\f"}, 100, "|0,0:1 ||0,0:2 0,14:3 "},
+           {{}, 100, "|"}}) {
+    std::string pages;  // "|" starts a page, "x,y:text " is a piece
+    const auto lead = [](unsigned char b) { return b == 0x81; };
+    for (const PrintPage& page : LayOutPrintPages(lines, Measurer(), width, 100, lead)) {
+      pages += "|";
+      for (const DrawCommand& c : page.commands) {
+        pages += std::to_string(c.x) + "," + std::to_string(c.y) + ":" + c.text + " ";
+      }
+    }
+    EXPECT_EQ(pages, printed) << ::testing::PrintToString(lines);
   }
 }
 

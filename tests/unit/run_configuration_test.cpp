@@ -48,7 +48,8 @@ TEST(RunConfigurationTest, TheHtml5TidyGetsItsOwnKeysAndEncodingsAnyOtherTheOpti
              "// \xFC", " \xFC", "css-prefix: \xE4\xF6\xFC", "char-encoding: utf8"},
             1252, TidyKind::kHtml5,
             {"alt-text: Gr\xC3\xB6\xC3\x9F" "e f\xC3\xBCr \xC3\x84pfel, \xC3\x96l, \xC3\x9C" "bel: 5 \xE2\x82\xAC \xC3\x9F",
-             "error-file: C:\\M\xFCll.txt", "// \xFC", " \xFC", "css-prefix: \xC3\xA4\xC3\xB6\xC3\xBC", "char-encoding: utf8"},
+             "error-file: C:\\M\xFCll.txt", "// \xFC", " \xFC", "css-prefix: \xC3\xA4\xC3\xB6\xC3\xBC",
+             "char-encoding: utf8"},
             {"Markwash: Diese Tidy-Version kann in alt-text die Zeichen \xC3\x9F \xC3\x84 \xC3\x96 \xC3\x9C \xE2\x82\xAC "
              "nicht lesen; sie kommen ver\xC3\xA4ndert an."}},
            {"the user's input encoding", {"input-encoding: latin1"}, 1252, TidyKind::kHtml5, {"input-encoding: latin1"}, {}},

@@ -33,7 +33,6 @@ struct Disk {
 TEST(TidyLocation, TheListIsLibraryFolderCurrentDirectoryAndPathProbedAfterTheBareNameAtWholeCharacters) {
   EXPECT_EQ(BuildSearchList("C:\\Editor\\Plugins\\Markwash.dll", "D:\\Work", "C:\\Tidy;C:\\Bin", NoLead),
             "C:\\Editor\\Plugins\\;D:\\Work;C:\\Tidy;C:\\Bin");
-  EXPECT_EQ(BuildSearchList("C:Markwash.dll", "C:\\", std::string(3000, 'p'), NoLead), "C:;C:\\;" + std::string(3000, 'p'));
   EXPECT_EQ(LibraryFolder("C:\\\x95\x5C.dll", ShiftJisLead) + "|" + LibraryFolder("C:\\\x95\x5C.dll", NoLead),
             "C:\\|C:\\\x95\x5C");  // 0x5C is half a character
   for (const auto& [list, lead, probes] : {
@@ -49,19 +48,16 @@ TEST(TidyLocation, TheListIsLibraryFolderCurrentDirectoryAndPathProbedAfterTheBa
   }
   Disk disk{{"d:\\tools\\t.exe"}};
   EXPECT_EQ(SearchFile("T.exe", "C:\\A;D:\\Tools;E:\\Other", disk.Exists(), NoLead), "D:\\Tools\\T.exe");
-  EXPECT_EQ(disk.probes.size(), 3u);
-  for (const auto& [hit, folder] : {std::pair{"C:\\Tidy\\Tidy.exe", "C:\\Tidy"}, {"C:\\Tidy.exe", "C:\\"},
-                                    {"Tidy_win32.exe", ""}, {"C:Tidy.exe", "C:"}, {"C:\\\x95\x5C\\T.exe", "C:\\\x95\x5C"}}) {
-    EXPECT_EQ(FolderOfHit(hit, ShiftJisLead), folder) << hit;
-  }
+  EXPECT_EQ(FolderOfHit("C:\\\x95\x5C\\T.exe", ShiftJisLead) + "|" + FolderOfHit("C:\\T.exe", NoLead), "C:\\\x95\x5C|C:\\");
 }
 
 TEST(TidyLocation, AChosenFolderAndTheSearchButtonPreferTheWin32NameThenTheLabelThenTidyExe) {
-  Disk disk{{"c:\\both\\tidy_win32.exe", "c:\\both\\tidy.exe", "c:\\upper\\tidy.exe", "\\tidy.exe", "c:\\a\\tidy_win32.exe"}};
+  Disk disk{{"c:\\both\\tidy_win32.exe", "c:\\both\\tidy.exe", "c:\\upper\\tidy.exe", "c:\\a\\tidy_win32.exe"}};
   for (const auto& [folder, label, status] :
        {std::tuple{"C:\\Both\\", "C:\\Both\\tidy_win32.exe", "Gefunden in C:\\Both\\"},
-        {"C:\\Upper", "C:\\Upper\\Tidy.exe", "Gefunden in C:\\Upper"}, {"C:\\A", "C:\\A\\tidy_win32.exe", "Gefunden in C:\\A"},
-        {"C:\\Empty", "C:\\Empty\\Tidy.exe", "Nicht gefunden in C:\\Empty"}, {"", "\\Tidy.exe", "Gefunden in "}}) {
+        {"C:\\Upper", "C:\\Upper\\Tidy.exe", "Gefunden in C:\\Upper"},
+        {"C:\\A", "C:\\A\\tidy_win32.exe", "Gefunden in C:\\A"},
+        {"C:\\Empty", "C:\\Empty\\Tidy.exe", "Nicht gefunden in C:\\Empty"}}) {
     EXPECT_EQ(TidyFileInFolder(folder, disk.Exists()) + "|" + SelectionStatusText(folder, disk.Exists()),
               std::string(label) + "|" + status);
   }
@@ -74,22 +70,17 @@ TEST(TidyLocation, AChosenFolderAndTheSearchButtonPreferTheWin32NameThenTheLabel
   EXPECT_EQ(search("D:\\Old\\Tidy.exe") + "|" + search("Tidy.exe nicht gefunden!"), "D:\\Old\\Tidy.exe|C:\\Bin\\Tidy.exe");
   disk.files.insert("c:\\tools\\tidy_win32.exe");
   EXPECT_EQ(search("D:\\Old\\Tidy.exe") + "|" + std::to_string(lists_built), "C:\\Tools\\Tidy_win32.exe|3");
-  disk.files.clear();
-  EXPECT_EQ(search("Tidy.exe nicht gefunden!"), "");
 }
 
 TEST(BrowsePaths, PathsRelativeToTheRootAndTypedTextCutBackToWhatExists) {
   for (const auto& [path, root, attachment, edit] : {
-           std::tuple{"C:\\Tidy", "", "", "C:\\Tidy"}, {"C:\\programme\\Tidy\\Bin", "C:\\Programme\\", "\\x.htm", "Tidy\\Bin\\x.htm"},
-           {"C:\\Programme", "C:\\Programme", "*.exe", "*.exe"}, {"C:\\", "", "", "C:"},
-           {"C:\\ProgrammeX", "C:\\Programme", "", "C:\\ProgrammeX"}}) {
+           std::tuple{"C:\\programme\\Tidy\\Bin", "C:\\Programme\\", "\\x.htm", "Tidy\\Bin\\x.htm"},
+           {"C:\\Programme", "C:\\Programme", "*.exe", "*.exe"}, {"C:\\ProgrammeX", "C:\\Programme", "", "C:\\ProgrammeX"}}) {
     EXPECT_EQ(DefaultEditText(path, root, attachment), edit) << path;
   }
-  EXPECT_EQ(PathRelativeToRoot("C:\\programme\\Tidy", "C:\\Programme") + "|" + PathRelativeToRoot("C:\\", ""), "Tidy|C:\\");
-  Disk disk{{"c:", "c:\\tidy", "c:\\tidy\\bin", "rel"}};
-  for (const auto& [root, typed, selected] : {std::tuple{"", "C:\\Tidy\\Bi", "C:\\Tidy"}, {"", "C:\\Tidy/neu/x", "C:\\Tidy"},
-                                              {"C:\\Tidy", "Bin\\zz", "C:\\Tidy\\Bin"}, {"C:\\Tidy\\", "", "C:\\Tidy"},
-                                              {"", "Rel\\a", "Rel"}, {"", "X:\\nichts", ""}}) {
+  Disk disk{{"c:", "c:\\tidy", "c:\\tidy\\bin"}};
+  for (const auto& [root, typed, selected] : {std::tuple{"", "C:\\Tidy/neu/x", "C:\\Tidy"},
+                                              {"C:\\Tidy", "Bin\\zz", "C:\\Tidy\\Bin"}, {"", "X:\\nichts", ""}}) {
     EXPECT_EQ(ExistingPrefix(root, typed, disk.Exists()), selected) << typed;
   }
   for (const auto& [text, width] : {std::pair{20, 75}, {120, 126}, {400, 200}}) {  // caption and frame, in bounds
