@@ -17,7 +17,7 @@ void Require(bool condition) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using markwash::JoinLines, markwash::SplitLines;
+  using markwash::SplitLines;
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   markwash::testing::OptionRig rig;
   rig.host.AddFile("C:\\in.cfg", bytes);
