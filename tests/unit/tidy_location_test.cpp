@@ -5,9 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <vector>
+#include <tuple>
 
 #include "core/runner/browse_paths.h"
+#include "core/runner/search_list.h"
 
 namespace markwash {
 namespace {
@@ -17,122 +18,74 @@ bool ShiftJisLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0x
 bool AnyHighLead(unsigned char b) { return b >= 0x80; }  // second bytes may even be ";"
 bool NoLead(unsigned char) { return false; }
 
-// A few files whose names compare without regard to case; every probe is kept.
-class TidyLocationTest : public ::testing::Test {
- protected:
-  static std::string Lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-  }
+// Files whose names compare without regard to case; every probe is kept.
+struct Disk {
   FileExistsTest Exists() {
-    return [this](const std::string& name) {
-      probes.push_back(name);
-      return files.count(Lower(name)) > 0;
+    return [this](std::string name) {
+      for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      return probes.push_back(name), files.count(name) > 0;
     };
   }
-  void Add(const std::string& name) { files.insert(Lower(name)); }
-  std::vector<std::string> Probes(std::string_view list, const LeadBytePredicate& lead) {
-    probes.clear();
-    SearchFile("T.exe", list, Exists(), lead);
-    return probes;
-  }
-  std::set<std::string> files;
+  std::set<std::string> files;  // in lower case
   std::vector<std::string> probes;
 };
 
-TEST_F(TidyLocationTest, TheListIsLibraryFolderCurrentDirectoryAndTheWholePath) {
-  const std::string long_path(3000, 'p');
+TEST(TidyLocation, TheListIsLibraryFolderCurrentDirectoryAndPathProbedAfterTheBareNameAtWholeCharacters) {
   EXPECT_EQ(BuildSearchList("C:\\Editor\\Plugins\\Markwash.dll", "D:\\Work", "C:\\Tidy;C:\\Bin", NoLead),
             "C:\\Editor\\Plugins\\;D:\\Work;C:\\Tidy;C:\\Bin");
-  EXPECT_EQ(BuildSearchList("C:Markwash.dll", "C:\\", "", NoLead), "C:;C:\\;");
-  EXPECT_EQ(BuildSearchList("C:\\P\\M.dll", "C:\\", long_path, NoLead), "C:\\P\\;C:\\;" + long_path);
-  EXPECT_EQ(LibraryFolder("C:\\\x95\x5C.dll", ShiftJisLead), "C:\\");  // 0x5C is half a character
-  EXPECT_EQ(LibraryFolder("C:\\\x95\x5C.dll", NoLead), "C:\\\x95\x5C");
+  EXPECT_EQ(LibraryFolder("C:\\\x95\x5C.dll", ShiftJisLead) + "|" + LibraryFolder("C:\\\x95\x5C.dll", NoLead),
+            "C:\\|C:\\\x95\x5C");  // 0x5C is half a character
+  for (const auto& [list, lead, probes] : {
+           std::tuple<const char*, bool (*)(unsigned char), std::vector<std::string>>{
+               ";C:\\A\\;;C:;B;", NoLead, {"t.exe", "c:\\a\\t.exe", "c:t.exe", "b\\t.exe"}},
+           {"C:\\\x81;x;D:", AnyHighLead, {"t.exe", "c:\\\x81;x\\t.exe", "d:t.exe"}},
+           {"C:\\\x81;x;D:", NoLead, {"t.exe", "c:\\\x81\\t.exe", "x\\t.exe", "d:t.exe"}},
+           {"C:\\\x95\x5C", ShiftJisLead, {"t.exe", "c:\\\x95\x5C\\t.exe"}},
+           {"C:\\\x95", ShiftJisLead, {"t.exe", "c:\\\x95\\t.exe"}}}) {  // a lead byte at the very end
+    Disk disk;
+    EXPECT_EQ(SearchFile("T.exe", list, disk.Exists(), lead), "") << list;
+    EXPECT_EQ(disk.probes, probes) << list;
+  }
+  Disk disk{{"d:\\tools\\t.exe"}};
+  EXPECT_EQ(SearchFile("T.exe", "C:\\A;D:\\Tools;E:\\Other", disk.Exists(), NoLead), "D:\\Tools\\T.exe");
+  EXPECT_EQ(FolderOfHit("C:\\\x95\x5C\\T.exe", ShiftJisLead) + "|" + FolderOfHit("C:\\T.exe", NoLead), "C:\\\x95\x5C|C:\\");
 }
 
-TEST_F(TidyLocationTest, EntriesAreProbedInOrderAfterTheBareNameAndSplitOnlyAtWholeCharacters) {
-  const struct {
-    const char* list;
-    bool (*lead)(unsigned char);
-    std::vector<std::string> probes;
-  } cases[] = {
-      {";C:\\A\\;;C:;B;", NoLead, {"T.exe", "C:\\A\\T.exe", "C:T.exe", "B\\T.exe"}},
-      {"C:\\\x81;x;D:", AnyHighLead, {"T.exe", "C:\\\x81;x\\T.exe", "D:T.exe"}},
-      {"C:\\\x81;x;D:", NoLead, {"T.exe", "C:\\\x81\\T.exe", "x\\T.exe", "D:T.exe"}},
-      {"C:\\\x95\x5C", ShiftJisLead, {"T.exe", "C:\\\x95\x5C\\T.exe"}},
-      {"C:\\\x95", ShiftJisLead, {"T.exe", "C:\\\x95\\T.exe"}},  // a lead byte at the very end
-  };
-  for (const auto& c : cases) EXPECT_EQ(Probes(c.list, c.lead), c.probes) << c.list;
-  Add("D:\\Tools\\T.exe");
-  EXPECT_EQ(SearchFile("T.exe", "C:\\A;D:\\Tools;E:\\Other", Exists(), NoLead), "D:\\Tools\\T.exe");
-  EXPECT_EQ(probes.back(), "D:\\Tools\\T.exe");
-  Add("T.exe");
-  EXPECT_EQ(SearchFile("T.exe", "D:\\Tools", Exists(), NoLead), "T.exe");
-  for (const auto& [hit, folder] : {std::pair{"C:\\Tidy\\Tidy.exe", "C:\\Tidy"}, {"C:\\Tidy.exe", "C:\\"},
-                                    {"Tidy_win32.exe", ""}, {"C:Tidy.exe", "C:"}, {"\\\\srv\\share\\T.exe", "\\\\srv\\share"}}) {
-    EXPECT_EQ(FolderOfHit(hit, NoLead), folder) << hit;
+TEST(TidyLocation, AChosenFolderAndTheSearchButtonPreferTheWin32NameThenTheLabelThenTidyExe) {
+  Disk disk{{"c:\\both\\tidy_win32.exe", "c:\\both\\tidy.exe", "c:\\upper\\tidy.exe", "c:\\a\\tidy_win32.exe"}};
+  for (const auto& [folder, label, status] :
+       {std::tuple{"C:\\Both\\", "C:\\Both\\tidy_win32.exe", "Gefunden in C:\\Both\\"},
+        {"C:\\Upper", "C:\\Upper\\Tidy.exe", "Gefunden in C:\\Upper"},
+        {"C:\\A", "C:\\A\\tidy_win32.exe", "Gefunden in C:\\A"},
+        {"C:\\Empty", "C:\\Empty\\Tidy.exe", "Nicht gefunden in C:\\Empty"}}) {
+    EXPECT_EQ(TidyFileInFolder(folder, disk.Exists()) + "|" + SelectionStatusText(folder, disk.Exists()),
+              std::string(label) + "|" + status);
   }
-  EXPECT_EQ(FolderOfHit("C:\\\x95\x5C\\Tidy.exe", ShiftJisLead), "C:\\\x95\x5C");
-}
-
-TEST_F(TidyLocationTest, AChosenFolderPrefersTheWin32NameAndElseNamesTidyExe) {
-  Add("C:\\Both\\tidy_win32.exe");
-  Add("C:\\Both\\Tidy.exe");
-  Add("C:\\Upper\\TIDY.EXE");
-  Add("\\Tidy.exe");
-  for (const auto& [folder, label] : {std::pair{"C:\\Both\\", "C:\\Both\\tidy_win32.exe"},
-                                      {"C:\\Upper", "C:\\Upper\\Tidy.exe"}, {"C:\\Empty", "C:\\Empty\\Tidy.exe"},
-                                      {"", "\\Tidy.exe"}}) {
-    EXPECT_EQ(TidyFileInFolder(folder, Exists()), label) << folder;
-  }
-  Add("C:\\A\\Tidy_Win32.exe");
-  for (const auto& [folder, status] : {std::pair{"C:\\A", "Gefunden in C:\\A"}, {"C:\\Upper", "Gefunden in C:\\Upper"},
-                                       {"C:\\C", "Nicht gefunden in C:\\C"}, {"", "Gefunden in "}}) {
-    EXPECT_EQ(SelectionStatusText(folder, Exists()), status) << folder;
-  }
-}
-
-TEST_F(TidyLocationTest, TheSearchButtonPrefersTheWin32NameThenTheLabelThenTidyExe) {
-  int lists_built = 0;
+  int lists_built = 0;  // anew for each search
   const auto search = [&](const std::string& label) {
-    return AutoSearchTidy([&] { return ++lists_built, std::string("C:\\Plug\\;C:\\Bin;C:\\Tools"); }, label, Exists(),
-                          NoLead);
+    return AutoSearchTidy([&] { return ++lists_built, std::string("C:\\Plug\\;C:\\Bin;C:\\Tools"); }, label,
+                          disk.Exists(), NoLead);
   };
-  Add("C:\\Bin\\Tidy.exe");
-  Add("D:\\Old\\Tidy.exe");
-  EXPECT_EQ(search("D:\\Old\\Tidy.exe"), "D:\\Old\\Tidy.exe");
-  EXPECT_EQ(search("Tidy.exe nicht gefunden!"), "C:\\Bin\\Tidy.exe");
-  EXPECT_EQ(lists_built, 3);  // built anew for each search
-  Add("C:\\Tools\\tidy_win32.exe");
-  EXPECT_EQ(search("D:\\Old\\Tidy.exe"), "C:\\Tools\\Tidy_win32.exe");
-  files.clear();
-  EXPECT_EQ(search("Tidy.exe nicht gefunden!"), "");
+  disk.files = {"c:\\bin\\tidy.exe", "d:\\old\\tidy.exe"};
+  EXPECT_EQ(search("D:\\Old\\Tidy.exe") + "|" + search("Tidy.exe nicht gefunden!"), "D:\\Old\\Tidy.exe|C:\\Bin\\Tidy.exe");
+  disk.files.insert("c:\\tools\\tidy_win32.exe");
+  EXPECT_EQ(search("D:\\Old\\Tidy.exe") + "|" + std::to_string(lists_built), "C:\\Tools\\Tidy_win32.exe|3");
 }
 
-TEST(BrowsePathsTest, PathsRelativeToTheRootAndTypedTextCutBackToWhatExists) {
-  const struct {
-    const char *path, *root, *attachment, *relative, *edit;
-  } cases[] = {
-      {"C:\\Tidy", "", "", "C:\\Tidy", "C:\\Tidy"},
-      {"C:\\programme\\Tidy\\Bin", "C:\\Programme\\", "\\x.htm", "Tidy\\Bin", "Tidy\\Bin\\x.htm"},
-      {"C:\\Programme", "C:\\Programme", "*.exe", "", "*.exe"},
-      {"C:\\", "", "", "C:\\", "C:"},
-      {"C:\\ProgrammeX", "C:\\Programme", "", "C:\\ProgrammeX", "C:\\ProgrammeX"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(PathRelativeToRoot(c.path, c.root), c.relative) << c.path;
-    EXPECT_EQ(DefaultEditText(c.path, c.root, c.attachment), c.edit) << c.path;
+TEST(BrowsePaths, PathsRelativeToTheRootAndTypedTextCutBackToWhatExists) {
+  for (const auto& [path, root, attachment, edit] : {
+           std::tuple{"C:\\programme\\Tidy\\Bin", "C:\\Programme\\", "\\x.htm", "Tidy\\Bin\\x.htm"},
+           {"C:\\Programme", "C:\\Programme", "*.exe", "*.exe"}, {"C:\\ProgrammeX", "C:\\Programme", "", "C:\\ProgrammeX"}}) {
+    EXPECT_EQ(DefaultEditText(path, root, attachment), edit) << path;
   }
-  const std::set<std::string> existing = {"C:", "C:\\Tidy", "C:\\Tidy\\Bin", "Rel"};
-  const FileExistsTest exists = [&](const std::string& n) { return existing.count(n) > 0; };
-  const struct {
-    const char *root, *typed, *selected;
-  } typed[] = {{"", "C:\\Tidy\\Bi", "C:\\Tidy"}, {"", "C:\\Tidy/neu/x", "C:\\Tidy"}, {"C:\\Tidy", "Bin\\zz", "C:\\Tidy\\Bin"},
-               {"C:\\Tidy\\", "", "C:\\Tidy"},    {"", "Rel\\a", "Rel"},             {"", "X:\\nichts", ""}};
-  for (const auto& c : typed) EXPECT_EQ(ExistingPrefix(c.root, c.typed, exists), c.selected) << c.typed;
-  EXPECT_EQ(CustomButtonWidth(20, 6, 75, 200), 75);
-  EXPECT_EQ(CustomButtonWidth(120, 6, 75, 200), 126);  // caption and frame
-  EXPECT_EQ(CustomButtonWidth(400, 6, 75, 50), 50);
+  Disk disk{{"c:", "c:\\tidy", "c:\\tidy\\bin"}};
+  for (const auto& [root, typed, selected] : {std::tuple{"", "C:\\Tidy/neu/x", "C:\\Tidy"},
+                                              {"C:\\Tidy", "Bin\\zz", "C:\\Tidy\\Bin"}, {"", "X:\\nichts", ""}}) {
+    EXPECT_EQ(ExistingPrefix(root, typed, disk.Exists()), selected) << typed;
+  }
+  for (const auto& [text, width] : {std::pair{20, 75}, {120, 126}, {400, 200}}) {  // caption and frame, in bounds
+    EXPECT_EQ(CustomButtonWidth(text, 6, 75, 200), width) << text;
+  }
 }
 
 }  // namespace
