@@ -56,18 +56,21 @@ foreach(test_source ${MARKWASH_E2E_TESTS})
   add_dependencies(${test_name} Markwash markwash-host markwash_fakes)
 endforeach()
 
-# Small stand-ins for Tidy.exe that misbehave on purpose (crash, hang, ...).
+# Small stand-ins for Tidy.exe that misbehave on purpose (crash, hold, ...),
+# one program per kind from one source.
 add_custom_target(markwash_fakes)
-file(GLOB MARKWASH_FAKES CONFIGURE_DEPENDS tests/e2e/fakes/*.cpp)
-foreach(fake_source ${MARKWASH_FAKES})
-  get_filename_component(fake_name ${fake_source} NAME_WE)
-  add_executable(${fake_name} ${fake_source})
-  target_link_options(${fake_name} PRIVATE ${MARKWASH_STATIC_RUNTIME})
-  add_dependencies(markwash_fakes ${fake_name})
+foreach(fake_mode append crash echo hold slow stderr versions)
+  add_executable(fake_tidy_${fake_mode} tests/e2e/fakes/fake_tidy.cpp)
+  target_compile_definitions(fake_tidy_${fake_mode} PRIVATE FAKE_MODE="${fake_mode}")
+  target_link_options(fake_tidy_${fake_mode} PRIVATE ${MARKWASH_STATIC_RUNTIME})
+  add_dependencies(markwash_fakes fake_tidy_${fake_mode})
 endforeach()
 
 # The benchmark of a whole plug-in run against Tidy alone (not a test).
 add_executable(run_benchmark bench/run_benchmark.cpp)
 target_link_options(run_benchmark PRIVATE ${MARKWASH_STATIC_RUNTIME} -municode)
 target_link_libraries(run_benchmark PRIVATE psapi comctl32 user32 kernel32)
-add_dependencies(run_benchmark Markwash markwash_fakes)
+# Its stand-in for a Tidy.exe that writes a large document.
+add_executable(fake_tidy_large bench/fake_tidy_large.cpp)
+target_link_options(fake_tidy_large PRIVATE ${MARKWASH_STATIC_RUNTIME})
+add_dependencies(run_benchmark Markwash fake_tidy_large)
