@@ -79,8 +79,7 @@ HWND CreateMarker() {
 std::vector<std::uint32_t> Capture(int width, int height, const std::function<void(HDC)>& paint) {
   std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));
   HDC memory = ::CreateCompatibleDC(nullptr);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
   void* bits = nullptr;
   HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = ::SelectObject(memory, bitmap);
@@ -91,6 +90,55 @@ std::vector<std::uint32_t> Capture(int width, int height, const std::function<vo
   ::DeleteObject(bitmap);
   ::DeleteDC(memory);
   return pixels;
+}
+
+// The commands a CommandRecorder has seen.
+std::mutex g_commandsLock;
+std::vector<std::pair<int, int>> g_commands;
+HWND g_recorded = nullptr;
+
+LRESULT CALLBACK RecordCommand(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && call->message == WM_COMMAND && call->hwnd == g_recorded) {
+    std::lock_guard<std::mutex> lock(g_commandsLock);
+    g_commands.emplace_back(LOWORD(call->wParam), HIWORD(call->wParam));
+  }
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The second thread: finds the dialog, runs the script, then closes whatever
+// is still open so that pluginStart comes back; a plug-in that never comes
+// back ends the test program rather than hanging the run.
+struct DriverJob {
+  const std::function<void(Dialog&)>& script;
+  HANDLE returned;
+};
+
+DWORD WINAPI DriveDialog(LPVOID param) {
+  const auto& [script, returned] = *static_cast<DriverJob*>(param);
+  HWND window = nullptr;  // the dialog, not a message box with its title that it may show at once
+  if (WaitUntil([&] { return (window = FindPluginDialog()) != nullptr; })) {
+    Dialog dialog(window);
+    script(dialog);
+  } else {
+    HWND box = OpenMessageBox();
+    ADD_FAILURE() << "the dialog did not appear" << (box ? "; a message box says: " + Narrow(MessageBoxText(box)) : "");
+  }
+  for (int round = 0; round < 20 && ::WaitForSingleObject(returned, 0) == WAIT_TIMEOUT; ++round) {
+    if (HWND box = OpenMessageBox()) {
+      for (int answer : {IDCANCEL, IDNO, IDOK}) AnswerMessageBox(box, answer);
+    } else if (HWND side = OpenSideDialog()) {
+      ::PostMessageW(side, WM_COMMAND, IDCANCEL, 0);
+    } else if (HWND open = FindPluginDialog()) {
+      ::PostMessageW(open, WM_CLOSE, 0, 0);
+    }
+    ::WaitForSingleObject(returned, 500);
+  }
+  if (::WaitForSingleObject(returned, 30000) == WAIT_TIMEOUT) {
+    std::fputs("rig: pluginStart did not return; giving up\n", stderr);
+    ::TerminateProcess(::GetCurrentProcess(), 3);
+  }
+  return 0;
 }
 
 }  // namespace
@@ -142,8 +190,7 @@ std::vector<std::wstring> ListFolder(const std::wstring& folder) {
 std::string UnixPath(const std::wstring& windowsPath) {
   std::wstring path = windowsPath;
   if (path.size() >= 2 && (path[0] == L'Z' || path[0] == L'z') && path[1] == L':') path.erase(0, 2);
-  for (wchar_t& c : path)
-    if (c == L'\\') c = L'/';
+  std::replace(path.begin(), path.end(), L'\\', L'/');
   return Narrow(path);
 }
 
@@ -171,8 +218,7 @@ int RunUnixScript(const std::string& script, std::string* output, DWORD limitMs)
     ADD_FAILURE() << "cannot start " << command << ", error " << ::GetLastError();
     return -1;
   }
-  for (HANDLE handle : {pi.hProcess, pi.hThread})
-    if (handle) ::CloseHandle(handle);
+  for (HANDLE handle : {pi.hProcess, pi.hThread}) ::CloseHandle(handle);
   const std::wstring status = windows(base + ".status");
   const bool ended = WaitUntil([&] { return FileExists(status); }, limitMs);
   if (output) *output = ReadFileBytes(windows(base + ".out"));
@@ -207,9 +253,7 @@ PluginFolder::PluginFolder(const std::string& testName) {
   exports_.start = reinterpret_cast<decltype(exports_.start)>(get("pluginStart"));
 }
 
-PluginFolder::~PluginFolder() {
-  if (library_) ::FreeLibrary(library_);
-}
+PluginFolder::~PluginFolder() { if (library_) ::FreeLibrary(library_); }
 
 void PluginFolder::CopyTidyHere(const std::wstring& name) const {
   EXPECT_TRUE(::CopyFileW(BuiltTidyPath().c_str(), (folder_ + name).c_str(), FALSE)) << Narrow(BuiltTidyPath());
@@ -219,51 +263,10 @@ void PluginFolder::CopyProgramHere(const std::wstring& program, const std::wstri
   EXPECT_TRUE(::CopyFileW((ProgramFolder() + program).c_str(), (folder_ + name).c_str(), FALSE)) << Narrow(program);
 }
 
-namespace {
-
-// The second thread: finds the dialog, runs the script, then closes whatever
-// is still open so that pluginStart comes back; a plug-in that never comes
-// back ends the test program rather than hanging the run.
-struct DriverJob {
-  const std::function<void(Dialog&)>& script;
-  HANDLE returned;
-};
-
-DWORD WINAPI DriveDialog(LPVOID param) {
-  const auto& [script, returned] = *static_cast<DriverJob*>(param);
-  HWND window = nullptr;  // the dialog, not a message box with its title that it may show at once
-  if (WaitUntil([&] { return (window = FindPluginDialog()) != nullptr; })) {
-    Dialog dialog(window);
-    script(dialog);
-  } else {
-    HWND box = OpenMessageBox();
-    ADD_FAILURE() << "the dialog did not appear" << (box ? "; a message box says: " + Narrow(MessageBoxText(box)) : "");
-  }
-  for (int round = 0; round < 20 && ::WaitForSingleObject(returned, 0) == WAIT_TIMEOUT; ++round) {
-    if (HWND box = OpenMessageBox()) {
-      for (int answer : {IDCANCEL, IDNO, IDOK}) AnswerMessageBox(box, answer);
-    } else if (HWND side = OpenSideDialog()) {
-      ::PostMessageW(side, WM_COMMAND, IDCANCEL, 0);
-    } else if (HWND open = FindPluginDialog()) {
-      ::PostMessageW(open, WM_CLOSE, 0, 0);
-    }
-    ::WaitForSingleObject(returned, 500);
-  }
-  if (::WaitForSingleObject(returned, 30000) == WAIT_TIMEOUT) {
-    std::fputs("rig: pluginStart did not return; giving up\n", stderr);
-    ::TerminateProcess(::GetCurrentProcess(), 3);
-  }
-  return 0;
-}
-
-}  // namespace
-
 StartResult RunDialog(const PluginFolder& plugin, const char* text, const std::function<void(Dialog&)>& script) {
   StartResult result;
-  if (!plugin.exports().start) {
-    ADD_FAILURE() << "the plug-in is not loaded";
-    return result;
-  }
+  EXPECT_TRUE(plugin.exports().start) << "the plug-in is not loaded";
+  if (!plugin.exports().start) return result;
   if (!g_marker) g_marker = CreateMarker();
   HANDLE returned = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
   DriverJob job{script, returned};
@@ -305,34 +308,24 @@ HWND WaitForFolderBrowser(DWORD limitMs) {
 }
 
 bool SelectFolder(HWND browser, const std::wstring& folder, const std::function<bool()>& done, DWORD limitMs) {
-  const std::wstring path = fs::path(folder).lexically_normal().wstring();
-  const fs::path trimmed = path.back() == L'\\' ? path.substr(0, path.size() - 1) : path;
-  const std::wstring above = trimmed.parent_path().wstring(), leaf = trimmed.filename().wstring();
+  const std::wstring above = folder.substr(0, folder.find_last_of(L'\\')), leaf = folder.substr(above.size() + 1);
   auto select = [&](const std::wstring& target) {
     ::SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(target.c_str()));
   };
-  auto shownItem = [tree = FindChildWindow(browser, L"SysTreeView32")] {
+  auto shown = [tree = FindChildWindow(browser, L"SysTreeView32"), &leaf] {  // as the tree's selected item
     wchar_t text[MAX_PATH] = L"";
-    TVITEMW item{TVIF_TEXT};
-    item.hItem = reinterpret_cast<HTREEITEM>(::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-    item.pszText = text;
-    item.cchTextMax = MAX_PATH;
-    if (item.hItem) ::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    return std::wstring(text);
+    TVITEMW item{TVIF_TEXT, TreeView_GetSelection(tree), 0, 0, text, MAX_PATH};
+    return item.hItem && TreeView_GetItem(tree, &item) && leaf == text;
   };
-  select(trimmed.wstring());
-  // Each round waits for the verdict; the tree gets more time after each
-  // selection that it shows, so a loaded machine's tree is not interrupted.
-  for (int shownRounds = 0; !WaitUntil(done, 500);) {
-    if (limitMs <= 500) return false;
-    limitMs -= 500;
-    if (shownItem() != leaf) {
-      shownRounds = 0;
-      select(trimmed.wstring());
-    } else if (++shownRounds % 4 == 0) {
-      select(above);
-      select(trimmed.wstring());
-    }
+  select(folder);
+  // Half a second for each verdict; a folder that the tree shows gets four
+  // rounds, so a loaded machine's tree is not interrupted while it works.
+  for (DWORD waited = 0, shownRounds = 0; !WaitUntil(done, 500); waited += 500) {
+    if (waited > limitMs) return false;
+    shownRounds = shown() ? shownRounds + 1 : 0;
+    if (shownRounds % 4 != 0) continue;
+    if (shownRounds > 0) select(above);  // through the folder above, so the browser reports it anew
+    select(folder);
   }
   return true;
 }
@@ -361,10 +354,9 @@ void ChooseFile(const std::wstring& title, const std::wstring& name) {
   HWND dialog = nullptr;
   // The file name field: a combo box in the Explorer-style dialog, an edit in the old one.
   auto field = [&] { return ::GetDlgItem(dialog, 0x47c) ? ::GetDlgItem(dialog, 0x47c) : ::GetDlgItem(dialog, 0x480); };
-  if (!WaitUntil([&] { return (dialog = FindTopWindow(title, L"#32770")) && field(); })) {
-    ADD_FAILURE() << "no file dialog titled \"" << Narrow(title) << "\" appeared";
-    return;
-  }
+  const bool open = WaitUntil([&] { return (dialog = FindTopWindow(title, L"#32770")) && field(); });
+  EXPECT_TRUE(open) << "no file dialog titled \"" << Narrow(title) << "\" appeared";
+  if (!open) return;
   ::SendMessageW(field(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
   ::PostMessageW(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitUntilClosed(dialog)) << "the file dialog stays open";
@@ -408,36 +400,15 @@ HWND HintWindowOf(HWND dialog) {
 
 std::wstring HintText(HWND dialog, HWND control) {
   HWND tip = HintWindowOf(dialog);
-  if (!tip) {
-    ADD_FAILURE() << "the dialog has no hint window";
-    return {};
+  EXPECT_TRUE(tip) << "the dialog has no hint window";
+  wchar_t text[4096] = L"";
+  TTTOOLINFOW tool{sizeof tool, 0, dialog, reinterpret_cast<UINT_PTR>(control)};
+  if (tip && ::SendMessageW(tip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) {
+    tool.lpszText = text;
+    ::SendMessageW(tip, TTM_GETTEXTW, 4096, reinterpret_cast<LPARAM>(&tool));
   }
-  std::vector<wchar_t> buffer(4096, L'\0');
-  TTTOOLINFOW tool{sizeof tool};
-  tool.hwnd = dialog;
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  if (!::SendMessageW(tip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) return {};
-  tool.lpszText = buffer.data();
-  ::SendMessageW(tip, TTM_GETTEXTW, buffer.size(), reinterpret_cast<LPARAM>(&tool));
-  return buffer.data();
+  return text;
 }
-
-namespace {
-
-std::mutex g_commandsLock;
-std::vector<std::pair<int, int>> g_commands;
-HWND g_recorded = nullptr;
-
-LRESULT CALLBACK RecordCommand(int code, WPARAM wParam, LPARAM lParam) {
-  const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-  if (code == HC_ACTION && call->message == WM_COMMAND && call->hwnd == g_recorded) {
-    std::lock_guard<std::mutex> lock(g_commandsLock);
-    g_commands.emplace_back(LOWORD(call->wParam), HIWORD(call->wParam));
-  }
-  return ::CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-}  // namespace
 
 CommandRecorder::CommandRecorder(HWND window) {
   std::lock_guard<std::mutex> lock(g_commandsLock);
@@ -463,16 +434,13 @@ size_t CommandRecorder::Count() const {
 }
 
 void SetClipboardText(const std::wstring& text) {
-  if (!::OpenClipboard(nullptr)) {
-    ADD_FAILURE() << "cannot open the clipboard";
-    return;
-  }
-  ::EmptyClipboard();
   const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  if (HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-    std::memcpy(::GlobalLock(memory), text.c_str(), bytes);
-    ::GlobalUnlock(memory);
-    if (!::SetClipboardData(CF_UNICODETEXT, memory)) ::GlobalFree(memory);
+  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+  std::memcpy(::GlobalLock(memory), text.c_str(), bytes);
+  ::GlobalUnlock(memory);
+  if (!::OpenClipboard(nullptr) || !::EmptyClipboard() || !::SetClipboardData(CF_UNICODETEXT, memory)) {
+    ADD_FAILURE() << "cannot put the text on the clipboard";
+    ::GlobalFree(memory);
   }
   ::CloseClipboard();
 }
@@ -499,9 +467,7 @@ HWND Dialog::Get(const std::string& name) const {
   return found;
 }
 
-void Dialog::ClickWindow(HWND window) const {
-  if (window) ::PostMessageW(window, BM_CLICK, 0, 0);
-}
+void Dialog::ClickWindow(HWND window) const { if (window) ::PostMessageW(window, BM_CLICK, 0, 0); }
 
 void Dialog::SetText(const std::string& name, const std::wstring& text) const {
   ::SendMessageW(Get(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -564,8 +530,7 @@ bool Dialog::SaveScreenshot(const std::wstring& path) const {
   const BITMAPFILEHEADER file{0x4D42, sizeof file + sizeof info + bytes, 0, 0, sizeof file + sizeof info};
   std::ofstream out(path.c_str(), std::ios::binary);
   out.write(reinterpret_cast<const char*>(&file), sizeof file).write(reinterpret_cast<const char*>(&info), sizeof info);
-  out.write(reinterpret_cast<const char*>(pixels.data()), bytes);
-  return static_cast<bool>(out);
+  return static_cast<bool>(out.write(reinterpret_cast<const char*>(pixels.data()), bytes));
 }
 
 }  // namespace rig

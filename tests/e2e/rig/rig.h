@@ -90,13 +90,6 @@ struct StartResult {
   int kind = -1;
 };
 
-class Dialog;
-
-// Calls pluginStart on this thread while `script` drives the dialog from a
-// second thread. When the script ends with the dialog still open (a failed
-// assertion), the dialog is closed so that pluginStart returns.
-StartResult RunDialog(const PluginFolder& plugin, const char* text, const std::function<void(Dialog&)>& script);
-
 // A top-level window of this process with the given title, visible.
 HWND FindTopWindow(const std::wstring& title, const wchar_t* className = nullptr);
 // A child window of the given class whose text is `text` (nullptr: any text).
@@ -104,13 +97,12 @@ HWND FindChildWindow(HWND parent, const wchar_t* className, const wchar_t* text 
 
 // The shell's folder browser of this process: a dialog holding a tree.
 HWND WaitForFolderBrowser(DWORD limitMs = kDefaultWaitMs);
-// Selects the folder in the browser as a click in the tree would, until
-// `done` holds. Wine's tree ignores a selection sent while it fills, and one
+// Selects the folder (no trailing backslash) in the browser as a click in
+// the tree would, until `done` holds. Wine's tree ignores a selection sent while it fills, and one
 // made while it cannot read the drive reports nothing: the selection is made
 // again while the tree shows another folder, and through the folder above
 // when it shows this one but `done` still does not hold.
-bool SelectFolder(HWND browser, const std::wstring& folder, const std::function<bool()>& done,
-                  DWORD limitMs = 60000);
+bool SelectFolder(HWND browser, const std::wstring& folder, const std::function<bool()>& done, DWORD limitMs = 60000);
 
 // A message box of this process whose text contains `part`.
 HWND WaitForMessageBox(const std::wstring& part, DWORD limitMs = kDefaultWaitMs);
@@ -191,5 +183,10 @@ class Dialog {
  private:
   HWND window_;
 };
+
+// Calls pluginStart on this thread while `script` drives the dialog from a
+// second thread. When the script ends with the dialog still open (a failed
+// assertion), the dialog is closed so that pluginStart returns.
+StartResult RunDialog(const PluginFolder& plugin, const char* text, const std::function<void(Dialog&)>& script);
 
 }  // namespace rig
