@@ -56,22 +56,26 @@ foreach(test_source ${MARKWASH_E2E_TESTS})
   add_dependencies(${test_name} Markwash markwash-host markwash_fakes)
 endforeach()
 
-# Small stand-ins for Tidy.exe that misbehave on purpose (crash, hang, ...).
+# Small stand-ins for Tidy.exe that misbehave on purpose (crash, hold, ...),
+# one program per kind from one source.
 add_custom_target(markwash_fakes)
-file(GLOB MARKWASH_FAKES CONFIGURE_DEPENDS tests/e2e/fakes/*.cpp)
-foreach(fake_source ${MARKWASH_FAKES})
-  get_filename_component(fake_name ${fake_source} NAME_WE)
-  add_executable(${fake_name} ${fake_source})
-  target_link_options(${fake_name} PRIVATE ${MARKWASH_STATIC_RUNTIME})
-  add_dependencies(markwash_fakes ${fake_name})
+foreach(fake_mode append crash echo hold slow stderr versions)
+  add_executable(fake_tidy_${fake_mode} tests/e2e/fakes/fake_tidy.cpp)
+  target_compile_definitions(fake_tidy_${fake_mode} PRIVATE FAKE_MODE="${fake_mode}")
+  target_link_options(fake_tidy_${fake_mode} PRIVATE ${MARKWASH_STATIC_RUNTIME})
+  add_dependencies(markwash_fakes fake_tidy_${fake_mode})
 endforeach()
 
 # The benchmark of a whole plug-in run against Tidy alone (not a test).
+# Its stand-in for a Tidy.exe that writes a large document is a program of its own.
 file(GLOB MARKWASH_BENCH_SOURCES CONFIGURE_DEPENDS bench/*.cpp)
+list(REMOVE_ITEM MARKWASH_BENCH_SOURCES ${CMAKE_SOURCE_DIR}/bench/fake_tidy_large.cpp)
 add_executable(run_benchmark ${MARKWASH_BENCH_SOURCES})
 target_include_directories(run_benchmark PRIVATE src)
 target_compile_options(run_benchmark PRIVATE -Wall -Wextra)
 target_link_options(run_benchmark PRIVATE ${MARKWASH_STATIC_RUNTIME} -municode)
 # The plug-in's own translation of the configuration, for the direct run of Tidy.
 target_link_libraries(run_benchmark PRIVATE markwash_win32 psapi comctl32 user32 kernel32)
-add_dependencies(run_benchmark Markwash markwash_fakes)
+add_executable(fake_tidy_large bench/fake_tidy_large.cpp)
+target_link_options(fake_tidy_large PRIVATE ${MARKWASH_STATIC_RUNTIME})
+add_dependencies(run_benchmark Markwash fake_tidy_large)

@@ -2,58 +2,38 @@
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
-#include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <atomic>
-#include <cstring>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iterator>
 #include <mutex>
 #include <utility>
 
-#include "rig/png_writer.h"
 #include "win32/common/text_encoding.h"
 
 namespace rig {
 namespace {
 
-void DeleteTree(const std::wstring& folder) {
-  std::wstring from = folder;
-  if (!from.empty() && from.back() == L'\\') from.pop_back();
-  from.push_back(L'\0');  // the list ends with two NULs
-  SHFILEOPSTRUCTW op{};
-  op.wFunc = FO_DELETE;
-  op.pFrom = from.c_str();
-  op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-  ::SHFileOperationW(&op);
-}
-
-void CreateFolders(const std::wstring& folder) {
-  for (size_t pos = folder.find(L'\\', 3); pos != std::wstring::npos; pos = folder.find(L'\\', pos + 1))
-    ::CreateDirectoryW(folder.substr(0, pos).c_str(), nullptr);
-}
-
+namespace fs = std::filesystem;
 using WindowTest = std::function<bool(HWND)>;
-using WindowSearch = std::pair<const WindowTest*, HWND>;
 
 BOOL CALLBACK StopAtMatch(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<WindowSearch*>(param);
-  if (!(*search->first)(window)) return TRUE;
-  search->second = window;
-  return FALSE;
+  auto* search = reinterpret_cast<std::pair<const WindowTest*, HWND>*>(param);
+  if ((*search->first)(window)) search->second = window;
+  return !search->second;
 }
 
 // The first top-level window (no parent) or child window that passes the test.
 HWND FirstWindow(HWND parent, const WindowTest& test) {
-  WindowSearch search{&test, nullptr};
-  if (parent)
-    ::EnumChildWindows(parent, StopAtMatch, reinterpret_cast<LPARAM>(&search));
-  else
-    ::EnumWindows(StopAtMatch, reinterpret_cast<LPARAM>(&search));
+  std::pair<const WindowTest*, HWND> search{&test, nullptr};
+  const auto param = reinterpret_cast<LPARAM>(&search);
+  parent ? ::EnumChildWindows(parent, StopAtMatch, param) : ::EnumWindows(StopAtMatch, param);
   return search.second;
 }
 
@@ -68,45 +48,105 @@ bool IsOwnDialogBox(HWND window) { return IsOwnVisibleWindow(window) && ClassNam
 // A message box of this process whose text contains `part` (any, for null).
 HWND FindMessageBox(const std::wstring* part) {
   return FirstWindow(nullptr, [part](HWND window) {
-    if (!IsOwnDialogBox(window)) return false;
-    HWND text = ::GetDlgItem(window, 0xFFFF);  // the message text of a message box
+    HWND text = IsOwnDialogBox(window) ? ::GetDlgItem(window, 0xFFFF) : nullptr;  // a message box's text
     return text && (!part || WindowText(text).find(*part) != std::wstring::npos);
   });
 }
 
+// The plug-in's dialog: the window that holds its page control.
+HWND FindPluginDialog() {
+  return FirstWindow(nullptr, [](HWND window) { return IsOwnDialogBox(window) && Dialog(window).Find("Pages"); });
+}
+
 // A hidden window of the main thread: a message posted to it is handled only
 // after every message posted to that thread before it.
-constexpr wchar_t kMarkerClass[] = L"MarkwashRigMarker";
-std::atomic<long> g_markerSeen{0};
-std::atomic<long> g_markerPosted{0};
+std::atomic<long> g_markerSeen{0}, g_markerPosted{0};
 HWND g_marker = nullptr;
 
 LRESULT CALLBACK MarkerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_APP) {
-    g_markerSeen = static_cast<long>(wParam);
-    return 0;
-  }
-  return ::DefWindowProcW(window, message, wParam, lParam);
+  if (message != WM_APP) return ::DefWindowProcW(window, message, wParam, lParam);
+  g_markerSeen = static_cast<long>(wParam);
+  return 0;
 }
 
 HWND CreateMarker() {
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = MarkerProc;
-  wc.hInstance = ::GetModuleHandleW(nullptr);
-  wc.lpszClassName = kMarkerClass;
+  WNDCLASSW wc{0, MarkerProc, 0, 0, ::GetModuleHandleW(nullptr), nullptr, nullptr, nullptr, nullptr, L"MarkwashRigMarker"};
   ::RegisterClassW(&wc);
-  return ::CreateWindowW(kMarkerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+  return ::CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+}
+
+// 32-bit pixels, row by row, of what `paint` draws into a bitmap of that size.
+std::vector<std::uint32_t> Capture(int width, int height, const std::function<void(HDC)>& paint) {
+  std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));
+  HDC memory = ::CreateCompatibleDC(nullptr);
+  BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+  void* bits = nullptr;
+  HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = ::SelectObject(memory, bitmap);
+  paint(memory);
+  ::GdiFlush();
+  if (bits) std::memcpy(pixels.data(), bits, pixels.size() * sizeof(std::uint32_t));
+  ::SelectObject(memory, old);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(memory);
+  return pixels;
+}
+
+// The commands a CommandRecorder has seen.
+std::mutex g_commandsLock;
+std::vector<std::pair<int, int>> g_commands;
+HWND g_recorded = nullptr;
+
+LRESULT CALLBACK RecordCommand(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && call->message == WM_COMMAND && call->hwnd == g_recorded) {
+    std::lock_guard<std::mutex> lock(g_commandsLock);
+    g_commands.emplace_back(LOWORD(call->wParam), HIWORD(call->wParam));
+  }
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The second thread: finds the dialog, runs the script, then closes whatever
+// is still open so that pluginStart comes back; a plug-in that never comes
+// back ends the test program rather than hanging the run.
+struct DriverJob {
+  const std::function<void(Dialog&)>& script;
+  HANDLE returned;
+};
+
+DWORD WINAPI DriveDialog(LPVOID param) {
+  const auto& [script, returned] = *static_cast<DriverJob*>(param);
+  HWND window = nullptr;  // the dialog, not a message box with its title that it may show at once
+  if (WaitUntil([&] { return (window = FindPluginDialog()) != nullptr; })) {
+    Dialog dialog(window);
+    script(dialog);
+  } else {
+    HWND box = OpenMessageBox();
+    ADD_FAILURE() << "the dialog did not appear" << (box ? "; a message box says: " + Narrow(MessageBoxText(box)) : "");
+  }
+  for (int round = 0; round < 20 && ::WaitForSingleObject(returned, 0) == WAIT_TIMEOUT; ++round) {
+    if (HWND box = OpenMessageBox()) {
+      for (int answer : {IDCANCEL, IDNO, IDOK}) AnswerMessageBox(box, answer);
+    } else if (HWND side = OpenSideDialog()) {
+      ::PostMessageW(side, WM_COMMAND, IDCANCEL, 0);
+    } else if (HWND open = FindPluginDialog()) {
+      ::PostMessageW(open, WM_CLOSE, 0, 0);
+    }
+    ::WaitForSingleObject(returned, 500);
+  }
+  if (::WaitForSingleObject(returned, 30000) == WAIT_TIMEOUT) {
+    std::fputs("rig: pluginStart did not return; giving up\n", stderr);
+    ::TerminateProcess(::GetCurrentProcess(), 3);
+  }
+  return 0;
 }
 
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD limitMs) {
-  const DWORD start = ::GetTickCount();
-  for (;;) {
-    if (condition()) return true;
+  for (const DWORD start = ::GetTickCount(); !condition(); ::Sleep(20))
     if (::GetTickCount() - start > limitMs) return false;
-    ::Sleep(20);
-  }
+  return true;
 }
 
 std::wstring Widen(const std::string& utf8) { return markwash::win32::Utf8ToWide(utf8); }
@@ -116,20 +156,18 @@ std::wstring FromAnsi(const std::string& ansi) { return markwash::win32::AnsiToW
 
 std::wstring ProgramFolder() {
   wchar_t buffer[MAX_PATH];
-  DWORD n = ::GetModuleFileNameW(nullptr, buffer, MAX_PATH);
-  std::wstring path(buffer, n);
+  const std::wstring path(buffer, ::GetModuleFileNameW(nullptr, buffer, MAX_PATH));
   return path.substr(0, path.find_last_of(L'\\') + 1);
 }
 
 std::wstring BuiltTidyPath() {
   wchar_t buffer[MAX_PATH];
-  DWORD n = ::GetEnvironmentVariableW(L"MARKWASH_TIDY", buffer, MAX_PATH);
-  if (n > 0 && n < MAX_PATH) return std::wstring(buffer, n);
-  return ProgramFolder() + L"..\\..\\..\\tidy\\Tidy.exe";
+  const DWORD n = ::GetEnvironmentVariableW(L"MARKWASH_TIDY", buffer, MAX_PATH);
+  return n > 0 && n < MAX_PATH ? std::wstring(buffer, n) : ProgramFolder() + L"..\\..\\..\\tidy\\Tidy.exe";
 }
 
 bool FileExists(const std::wstring& path) {
-  DWORD attributes = ::GetFileAttributesW(path.c_str());
+  const DWORD attributes = ::GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -139,38 +177,27 @@ std::string ReadFileBytes(const std::wstring& path) {
 }
 
 void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
-  std::ofstream out(path.c_str(), std::ios::binary);
-  out << bytes;
+  std::ofstream(path.c_str(), std::ios::binary) << bytes;
 }
 
 std::vector<std::wstring> ListFolder(const std::wstring& folder) {
   std::vector<std::wstring> names;
-  WIN32_FIND_DATAW data;
-  HANDLE find = ::FindFirstFileW((folder + L"*").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return names;
-  do {
-    std::wstring name = data.cFileName;
-    if (name != L"." && name != L"..") names.push_back(name);
-  } while (::FindNextFileW(find, &data));
-  ::FindClose(find);
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator(folder, error)) names.push_back(entry.path().filename().wstring());
   return names;
 }
 
 std::string UnixPath(const std::wstring& windowsPath) {
   std::wstring path = windowsPath;
   if (path.size() >= 2 && (path[0] == L'Z' || path[0] == L'z') && path[1] == L':') path.erase(0, 2);
-  for (wchar_t& c : path)
-    if (c == L'\\') c = L'/';
+  std::replace(path.begin(), path.end(), L'\\', L'/');
   return Narrow(path);
 }
 
 std::wstring RepositoryFolder(const std::wstring& toolName) {
-  std::wstring folder = ProgramFolder();
-  while (folder.size() > 3) {
-    if (FileExists(folder + L"tools\\" + toolName)) return folder;
-    folder.pop_back();
-    folder.erase(folder.find_last_of(L'\\') + 1);
-  }
+  for (fs::path folder = fs::path(ProgramFolder()).parent_path(); folder.has_relative_path();
+       folder = folder.parent_path())
+    if (FileExists(folder.wstring() + L"\\tools\\" + toolName)) return folder.wstring() + L"\\";
   ADD_FAILURE() << "no folder above the program holds tools\\" << Narrow(toolName);
   return {};
 }
@@ -185,15 +212,13 @@ int RunUnixScript(const std::string& script, std::string* output, DWORD limitMs)
   WriteFileBytes(windows(base + ".sh"), "( " + script + "\n) >" + base + ".out 2>&1\necho $? >" + base +
                                             ".tmp\nmv " + base + ".tmp " + base + ".status\n");
   std::string command = "/bin/sh " + base + ".sh";
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
+  STARTUPINFOA si{sizeof si};
   PROCESS_INFORMATION pi{};
   if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
     ADD_FAILURE() << "cannot start " << command << ", error " << ::GetLastError();
     return -1;
   }
-  if (pi.hProcess) ::CloseHandle(pi.hProcess);
-  if (pi.hThread) ::CloseHandle(pi.hThread);
+  for (HANDLE handle : {pi.hProcess, pi.hThread}) ::CloseHandle(handle);
   const std::wstring status = windows(base + ".status");
   const bool ended = WaitUntil([&] { return FileExists(status); }, limitMs);
   if (output) *output = ReadFileBytes(windows(base + ".out"));
@@ -202,115 +227,53 @@ int RunUnixScript(const std::string& script, std::string* output, DWORD limitMs)
   return code;
 }
 
+ImmutablePath::ImmutablePath(std::wstring path) : path_(std::move(path)) {
+  RunUnixScript("[ \"$(id -u)\" -ne 0 ] || chattr +i '" + UnixPath(path_) + "'");
+}
+
+ImmutablePath::~ImmutablePath() { RunUnixScript("[ \"$(id -u)\" -ne 0 ] || chattr -i '" + UnixPath(path_) + "'"); }
+
 PluginFolder::PluginFolder(const std::string& testName) {
   folder_ = ProgramFolder() + L"work\\" + Widen(testName) + L"\\";
   temp_ = folder_ + L"temp\\";
-  DeleteTree(folder_);
-  CreateFolders(temp_);
+  std::error_code error;
+  fs::remove_all(folder_, error);
+  fs::create_directories(temp_, error);
   const std::wstring dll = folder_ + L"Markwash.dll";
-  if (!::CopyFileW((ProgramFolder() + L"Markwash.dll").c_str(), dll.c_str(), FALSE))
-    ADD_FAILURE() << "cannot copy Markwash.dll into " << Narrow(folder_);
+  CopyProgramHere(L"Markwash.dll", L"Markwash.dll");
   ::SetEnvironmentVariableW(L"TMP", temp_.c_str());
   ::SetEnvironmentVariableW(L"TEMP", temp_.c_str());
-  library_ = ::LoadLibraryW(dll.c_str());
-  if (!library_) {
+  if (!(library_ = ::LoadLibraryW(dll.c_str()))) {
     ADD_FAILURE() << "cannot load " << Narrow(dll) << ", error " << ::GetLastError();
     return;
   }
-  exports_.interfaceVersion =
-      reinterpret_cast<int(WINAPI*)()>(::GetProcAddress(library_, "pluginInterfaceVersion"));
-  exports_.resultKind = reinterpret_cast<int(WINAPI*)()>(::GetProcAddress(library_, "pluginRueckgabetyp"));
-  exports_.start =
-      reinterpret_cast<const char*(WINAPI*)(const char*, int, int)>(::GetProcAddress(library_, "pluginStart"));
+  auto get = [this](const char* name) { return ::GetProcAddress(library_, name); };
+  exports_.interfaceVersion = reinterpret_cast<decltype(exports_.interfaceVersion)>(get("pluginInterfaceVersion"));
+  exports_.resultKind = reinterpret_cast<decltype(exports_.resultKind)>(get("pluginRueckgabetyp"));
+  exports_.start = reinterpret_cast<decltype(exports_.start)>(get("pluginStart"));
 }
 
-PluginFolder::~PluginFolder() { Unload(); }
-
-void PluginFolder::Unload() {
-  if (library_) ::FreeLibrary(library_);
-  library_ = nullptr;
-}
+PluginFolder::~PluginFolder() { if (library_) ::FreeLibrary(library_); }
 
 void PluginFolder::CopyTidyHere(const std::wstring& name) const {
-  if (!::CopyFileW(BuiltTidyPath().c_str(), (folder_ + name).c_str(), FALSE))
-    ADD_FAILURE() << "cannot copy " << Narrow(BuiltTidyPath());
+  EXPECT_TRUE(::CopyFileW(BuiltTidyPath().c_str(), (folder_ + name).c_str(), FALSE)) << Narrow(BuiltTidyPath());
 }
 
 void PluginFolder::CopyProgramHere(const std::wstring& program, const std::wstring& name) const {
-  if (!::CopyFileW((ProgramFolder() + program).c_str(), (folder_ + name).c_str(), FALSE))
-    ADD_FAILURE() << "cannot copy " << Narrow(program);
-}
-
-namespace {
-
-// The file name field: a combo box in the Explorer-style dialog, an edit in the old one.
-HWND FileNameField(HWND dialog) {
-  constexpr int kNameCombo = 0x47c, kNameEdit = 0x480;
-  HWND field = ::GetDlgItem(dialog, kNameCombo);
-  return field ? field : ::GetDlgItem(dialog, kNameEdit);
-}
-
-// The plug-in's dialog: the window that holds its page control.
-HWND FindPluginDialog() {
-  return FirstWindow(nullptr, [](HWND window) { return IsOwnDialogBox(window) && Dialog(window).Find("Pages"); });
-}
-
-}  // namespace
-
-struct DriverJob {
-  const std::function<void(Dialog&)>* script;
-  HANDLE returned;
-};
-
-// The second thread: finds the dialog, runs the script, then closes whatever
-// is still open so that pluginStart comes back; a plug-in that never comes
-// back ends the test program rather than hanging the run.
-DWORD WINAPI DriveDialog(LPVOID param) {
-  auto* job = static_cast<DriverJob*>(param);
-  // The dialog, not a message box with the same title that it may show at once.
-  HWND window = nullptr;
-  WaitUntil([&] { return (window = FindPluginDialog()) != nullptr; });
-  if (window) {
-    Dialog dialog(window);
-    (*job->script)(dialog);
-  } else {
-    HWND box = OpenMessageBox();
-    ADD_FAILURE() << "the dialog did not appear"
-                  << (box ? "; a message box says: " + Narrow(MessageBoxText(box)) : std::string());
-  }
-  for (int round = 0; round < 20 && ::WaitForSingleObject(job->returned, 0) == WAIT_TIMEOUT; ++round) {
-    if (HWND box = OpenMessageBox()) {
-      AnswerMessageBox(box, IDCANCEL);
-      AnswerMessageBox(box, IDNO);
-      AnswerMessageBox(box, IDOK);
-    } else if (HWND side = OpenSideDialog()) {
-      ::PostMessageW(side, WM_COMMAND, IDCANCEL, 0);
-    } else if (HWND open = FindPluginDialog()) {
-      ::PostMessageW(open, WM_CLOSE, 0, 0);
-    }
-    ::WaitForSingleObject(job->returned, 500);
-  }
-  if (::WaitForSingleObject(job->returned, 30000) == WAIT_TIMEOUT) {
-    std::fprintf(stderr, "rig: pluginStart did not return; giving up\n");
-    std::fflush(stderr);
-    ::TerminateProcess(::GetCurrentProcess(), 3);
-  }
-  return 0;
+  EXPECT_TRUE(::CopyFileW((ProgramFolder() + program).c_str(), (folder_ + name).c_str(), FALSE)) << Narrow(program);
 }
 
 StartResult RunDialog(const PluginFolder& plugin, const char* text, const std::function<void(Dialog&)>& script) {
   StartResult result;
-  if (!plugin.exports().start) {
-    ADD_FAILURE() << "the plug-in is not loaded";
-    return result;
-  }
+  EXPECT_TRUE(plugin.exports().start) << "the plug-in is not loaded";
+  if (!plugin.exports().start) return result;
   if (!g_marker) g_marker = CreateMarker();
   HANDLE returned = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  DriverJob job{&script, returned};
+  DriverJob job{script, returned};
   HANDLE driver = ::CreateThread(nullptr, 0, DriveDialog, &job, 0, nullptr);
-  result.pointer = plugin.exports().start(text, 0, 0);
+  const char* returnedText = plugin.exports().start(text, 0, 0);
   result.kind = plugin.exports().resultKind();
-  if (result.pointer) result.text = result.pointer;
+  if (returnedText) result.text = returnedText;
   ::SetEvent(returned);
   // The driver may still be asking this thread's windows for their texts.
   while (::MsgWaitForMultipleObjects(1, &driver, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
@@ -324,18 +287,11 @@ StartResult RunDialog(const PluginFolder& plugin, const char* text, const std::f
 
 HWND FindTopWindow(const std::wstring& title, const wchar_t* className) {
   return FirstWindow(nullptr, [&](HWND window) {
-    if (!IsOwnVisibleWindow(window)) return false;
     // Read without a message, so no thread waits on another for a title.
     wchar_t text[256] = L"";
     ::InternalGetWindowText(window, text, 256);
-    return text == title && (!className || ClassName(window) == className);
+    return IsOwnVisibleWindow(window) && text == title && (!className || ClassName(window) == className);
   });
-}
-
-HWND WaitForTopWindow(const std::wstring& title, const wchar_t* className, DWORD limitMs) {
-  HWND found = nullptr;
-  WaitUntil([&] { return (found = FindTopWindow(title, className)) != nullptr; }, limitMs);
-  return found;
 }
 
 HWND FindChildWindow(HWND parent, const wchar_t* className, const wchar_t* text) {
@@ -344,109 +300,66 @@ HWND FindChildWindow(HWND parent, const wchar_t* className, const wchar_t* text)
   });
 }
 
-HWND FindFolderBrowser() {
-  return FirstWindow(nullptr, [](HWND window) {
-    return IsOwnDialogBox(window) && FindChildWindow(window, L"SysTreeView32");
-  });
-}
-
 HWND WaitForFolderBrowser(DWORD limitMs) {
   HWND found = nullptr;
-  WaitUntil([&] { return (found = FindFolderBrowser()) != nullptr; }, limitMs);
-  if (!found) ADD_FAILURE() << "no folder browser appeared";
+  if (!WaitUntil([&] { return (found = OpenSideDialog()) && FindChildWindow(found, L"SysTreeView32"); }, limitMs))
+    ADD_FAILURE() << "no folder browser appeared";
   return found;
 }
 
-namespace {
-std::wstring SelectedTreeItem(HWND tree) {
-  const auto item = reinterpret_cast<HTREEITEM>(::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-  if (!item) return {};
-  wchar_t text[MAX_PATH] = L"";
-  TVITEMW tv{};
-  tv.mask = TVIF_TEXT;
-  tv.hItem = item;
-  tv.pszText = text;
-  tv.cchTextMax = MAX_PATH;
-  ::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
-  return text;
-}
-}  // namespace
-
-bool SelectInFolderBrowser(HWND browser, const std::wstring& folder, const std::function<void(bool anew)>& select,
-                           const std::function<bool()>& done, DWORD limitMs) {
-  std::wstring leaf = folder;
-  while (!leaf.empty() && leaf.back() == L'\\') leaf.pop_back();
-  leaf.erase(0, leaf.find_last_of(L'\\') + 1);
-  HWND tree = FindChildWindow(browser, L"SysTreeView32");
-  const DWORD start = ::GetTickCount();
-  select(false);
-  for (int shownRounds = 0; ::GetTickCount() - start < limitMs;) {
-    if (WaitUntil(done, 500)) return true;
-    if (SelectedTreeItem(tree) != leaf) {
-      shownRounds = 0;
-      select(false);
-    } else if (++shownRounds % 4 == 0) {
-      select(true);
-    }
-  }
-  return done();
-}
-
 bool SelectFolder(HWND browser, const std::wstring& folder, const std::function<bool()>& done, DWORD limitMs) {
-  std::wstring path = folder;
-  if (path.size() > 3 && path.back() == L'\\') path.pop_back();
-  const std::wstring above = path.substr(0, path.find_last_of(L'\\'));
-  auto send = [&](const std::wstring& target) {
+  const std::wstring above = folder.substr(0, folder.find_last_of(L'\\')), leaf = folder.substr(above.size() + 1);
+  auto select = [&](const std::wstring& target) {
     ::SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(target.c_str()));
   };
-  return SelectInFolderBrowser(
-      browser, path,
-      [&](bool anew) {
-        if (anew) send(above);
-        send(path);
-      },
-      done, limitMs);
+  auto shown = [tree = FindChildWindow(browser, L"SysTreeView32"), &leaf] {  // as the tree's selected item
+    wchar_t text[MAX_PATH] = L"";
+    TVITEMW item{TVIF_TEXT, TreeView_GetSelection(tree), 0, 0, text, MAX_PATH};
+    return item.hItem && TreeView_GetItem(tree, &item) && leaf == text;
+  };
+  select(folder);
+  // Half a second for each verdict; a folder that the tree shows gets four
+  // rounds, so a loaded machine's tree is not interrupted while it works.
+  for (DWORD waited = 0, shownRounds = 0; !WaitUntil(done, 500); waited += 500) {
+    if (waited > limitMs) return false;
+    shownRounds = shown() ? shownRounds + 1 : 0;
+    if (shownRounds % 4 != 0) continue;
+    if (shownRounds > 0) select(above);  // through the folder above, so the browser reports it anew
+    select(folder);
+  }
+  return true;
 }
 
 HWND WaitForMessageBox(const std::wstring& part, DWORD limitMs) {
   HWND found = nullptr;
-  WaitUntil(
-      [&] { return (found = FindMessageBox(&part)) != nullptr; },
-      limitMs);
-  if (!found) ADD_FAILURE() << "no message box with the text \"" << Narrow(part) << "\" appeared";
+  if (!WaitUntil([&] { return (found = FindMessageBox(&part)) != nullptr; }, limitMs))
+    ADD_FAILURE() << "no message box with the text \"" << Narrow(part) << "\" appeared";
   return found;
 }
 
 HWND OpenMessageBox() { return FindMessageBox(nullptr); }
-
 std::wstring MessageBoxText(HWND box) { return WindowText(::GetDlgItem(box, 0xFFFF)); }
-
 bool HasButton(HWND box, int buttonId) { return ::GetDlgItem(box, buttonId) != nullptr; }
 
 void AnswerMessageBox(HWND box, int buttonId) {
-  HWND button = ::GetDlgItem(box, buttonId);
-  if (button) ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+  if (HWND button = ::GetDlgItem(box, buttonId))
+    ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
 HWND OpenSideDialog() {
   return FirstWindow(nullptr, [](HWND window) { return IsOwnDialogBox(window) && !Dialog(window).Find("Pages"); });
 }
 
-HWND WaitForFileDialog(const std::wstring& title, DWORD limitMs) {
-  HWND dialog = WaitForTopWindow(title, L"#32770", limitMs);
-  if (!dialog || !WaitUntil([&] { return FileNameField(dialog) != nullptr; }, limitMs)) {
-    ADD_FAILURE() << "no file dialog titled \"" << Narrow(title) << "\" appeared";
-    return nullptr;
-  }
-  return dialog;
-}
-
-std::wstring FileDialogName(HWND dialog) { return dialog ? WindowText(FileNameField(dialog)) : std::wstring(); }
-
-void ChooseFile(HWND dialog, const std::wstring& name) {
-  if (!dialog) return;
-  ::SendMessageW(FileNameField(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+void ChooseFile(const std::wstring& title, const std::wstring& name) {
+  HWND dialog = nullptr;
+  // The file name field: a combo box in the Explorer-style dialog, an edit in the old one.
+  auto field = [&] { return ::GetDlgItem(dialog, 0x47c) ? ::GetDlgItem(dialog, 0x47c) : ::GetDlgItem(dialog, 0x480); };
+  const bool open = WaitUntil([&] { return (dialog = FindTopWindow(title, L"#32770")) && field(); });
+  EXPECT_TRUE(open) << "no file dialog titled \"" << Narrow(title) << "\" appeared";
+  if (!open) return;
+  ::SendMessageW(field(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
   ::PostMessageW(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntilClosed(dialog)) << "the file dialog stays open";
 }
 
 bool WaitUntilClosed(HWND window, DWORD limitMs) {
@@ -454,17 +367,14 @@ bool WaitUntilClosed(HWND window, DWORD limitMs) {
 }
 
 std::wstring WindowText(HWND window) {
-  const int n = ::GetWindowTextLengthW(window);
-  std::wstring text(static_cast<size_t>(n) + 1, L'\0');
-  const int got = ::GetWindowTextW(window, text.data(), n + 1);
-  text.resize(static_cast<size_t>(got));
+  std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
 std::wstring ClassName(HWND window) {
   wchar_t name[128];
-  const int n = ::GetClassNameW(window, name, 128);
-  return std::wstring(name, static_cast<size_t>(n));
+  return std::wstring(name, static_cast<size_t>(::GetClassNameW(window, name, 128)));
 }
 
 std::string ControlName(HWND window) {
@@ -473,7 +383,6 @@ std::string ControlName(HWND window) {
 }
 
 bool IsEnabled(HWND window) { return ::IsWindowEnabled(window) != FALSE; }
-
 bool IsChecked(HWND window) { return ::SendMessageW(window, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 RECT RectInParent(HWND window) {
@@ -483,23 +392,6 @@ RECT RectInParent(HWND window) {
   return r;
 }
 
-namespace {
-
-std::mutex g_commandsLock;
-std::vector<std::pair<int, int>> g_commands;
-HWND g_recorded = nullptr;
-
-LRESULT CALLBACK RecordCommand(int code, WPARAM wParam, LPARAM lParam) {
-  const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-  if (code == HC_ACTION && call->message == WM_COMMAND && call->hwnd == g_recorded) {
-    std::lock_guard<std::mutex> lock(g_commandsLock);
-    g_commands.emplace_back(LOWORD(call->wParam), HIWORD(call->wParam));
-  }
-  return ::CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-}  // namespace
-
 HWND HintWindowOf(HWND dialog) {
   return FirstWindow(nullptr, [dialog](HWND window) {
     return ::GetWindow(window, GW_OWNER) == dialog && ClassName(window) == TOOLTIPS_CLASSW;
@@ -508,26 +400,19 @@ HWND HintWindowOf(HWND dialog) {
 
 std::wstring HintText(HWND dialog, HWND control) {
   HWND tip = HintWindowOf(dialog);
-  if (!tip) {
-    ADD_FAILURE() << "the dialog has no hint window";
-    return {};
+  EXPECT_TRUE(tip) << "the dialog has no hint window";
+  wchar_t text[4096] = L"";
+  TTTOOLINFOW tool{sizeof tool, 0, dialog, reinterpret_cast<UINT_PTR>(control)};
+  if (tip && ::SendMessageW(tip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) {
+    tool.lpszText = text;
+    ::SendMessageW(tip, TTM_GETTEXTW, 4096, reinterpret_cast<LPARAM>(&tool));
   }
-  std::vector<wchar_t> buffer(4096, L'\0');
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.hwnd = dialog;
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  if (!::SendMessageW(tip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) return {};
-  tool.lpszText = buffer.data();
-  ::SendMessageW(tip, TTM_GETTEXTW, buffer.size(), reinterpret_cast<LPARAM>(&tool));
-  return buffer.data();
+  return text;
 }
 
 CommandRecorder::CommandRecorder(HWND window) {
-  {
-    std::lock_guard<std::mutex> lock(g_commandsLock);
-    g_commands.clear();
-  }
+  std::lock_guard<std::mutex> lock(g_commandsLock);
+  g_commands.clear();
   g_recorded = window;
   hook_ = ::SetWindowsHookExW(WH_CALLWNDPROC, RecordCommand, nullptr, ::GetWindowThreadProcessId(window, nullptr));
   if (!hook_) ADD_FAILURE() << "cannot watch the commands of the dialog";
@@ -540,9 +425,7 @@ CommandRecorder::~CommandRecorder() {
 
 bool CommandRecorder::Saw(int id, int code) const {
   std::lock_guard<std::mutex> lock(g_commandsLock);
-  for (const auto& command : g_commands)
-    if (command.first == id && command.second == code) return true;
-  return false;
+  return std::find(g_commands.begin(), g_commands.end(), std::make_pair(id, code)) != g_commands.end();
 }
 
 size_t CommandRecorder::Count() const {
@@ -551,16 +434,13 @@ size_t CommandRecorder::Count() const {
 }
 
 void SetClipboardText(const std::wstring& text) {
-  if (!::OpenClipboard(nullptr)) {
-    ADD_FAILURE() << "cannot open the clipboard";
-    return;
-  }
-  ::EmptyClipboard();
   const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  if (HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-    std::memcpy(::GlobalLock(memory), text.c_str(), bytes);
-    ::GlobalUnlock(memory);
-    if (!::SetClipboardData(CF_UNICODETEXT, memory)) ::GlobalFree(memory);
+  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+  std::memcpy(::GlobalLock(memory), text.c_str(), bytes);
+  ::GlobalUnlock(memory);
+  if (!::OpenClipboard(nullptr) || !::EmptyClipboard() || !::SetClipboardData(CF_UNICODETEXT, memory)) {
+    ADD_FAILURE() << "cannot put the text on the clipboard";
+    ::GlobalFree(memory);
   }
   ::CloseClipboard();
 }
@@ -568,27 +448,9 @@ void SetClipboardText(const std::wstring& text) {
 std::vector<std::uint32_t> PrintClient(HWND window) {
   RECT client;
   ::GetClientRect(window, &client);
-  const int width = client.right, height = client.bottom;
-  std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));
-  HDC screen = ::GetDC(nullptr);
-  HDC memory = ::CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = ::SelectObject(memory, bitmap);
-  ::SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
-  ::GdiFlush();
-  if (bits) std::memcpy(pixels.data(), bits, pixels.size() * sizeof(std::uint32_t));
-  ::SelectObject(memory, old);
-  ::DeleteObject(bitmap);
-  ::DeleteDC(memory);
-  ::ReleaseDC(nullptr, screen);
-  return pixels;
+  return Capture(client.right, client.bottom, [window](HDC dc) {
+    ::SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  });
 }
 
 void PostMouse(HWND window, UINT message, int x, int y, WPARAM keys) {
@@ -605,27 +467,15 @@ HWND Dialog::Get(const std::string& name) const {
   return found;
 }
 
-HWND Dialog::FindByCaption(const std::wstring& caption, const wchar_t* className) const {
-  return FirstWindow(window_, [&](HWND window) {
-    return WindowText(window) == caption && (!className || ClassName(window) == className);
-  });
-}
-
-void Dialog::Click(const std::string& name) const { ClickWindow(Get(name)); }
-
-void Dialog::ClickWindow(HWND window) const {
-  if (window) ::PostMessageW(window, BM_CLICK, 0, 0);
-}
+void Dialog::ClickWindow(HWND window) const { if (window) ::PostMessageW(window, BM_CLICK, 0, 0); }
 
 void Dialog::SetText(const std::string& name, const std::wstring& text) const {
   ::SendMessageW(Get(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 HWND Dialog::FocusedWindow() const {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(window_, nullptr), &info)) return nullptr;
-  return info.hwndFocus;
+  GUITHREADINFO info{sizeof info};
+  return ::GetGUIThreadInfo(::GetWindowThreadProcessId(window_, nullptr), &info) ? info.hwndFocus : nullptr;
 }
 
 void Dialog::Focus(HWND window) const {
@@ -642,8 +492,7 @@ void Dialog::TypeChar(HWND window, wchar_t ch) const { ::PostMessageW(window, WM
 
 void Dialog::SelectPage(const std::string& pageControl, int index) const {
   // As a click on the tab would: the control asks, switches, then tells.
-  HWND tab = Get(pageControl);
-  ::SendMessageW(tab, TCM_SETCURFOCUS, index, 0);
+  ::SendMessageW(Get(pageControl), TCM_SETCURFOCUS, index, 0);
   Sync();
 }
 
@@ -671,38 +520,17 @@ bool Dialog::SaveScreenshot(const std::wstring& path) const {
   ::GetWindowRect(window_, &window);
   ::IntersectRect(&r, &window, &desktop);
   const int width = r.right - r.left, height = r.bottom - r.top;
-  HDC screen = ::GetDC(nullptr);
-  HDC memory = ::CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = ::SelectObject(memory, bitmap);
-  ::BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-  std::vector<std::uint8_t> rgb(static_cast<size_t>(width) * height * 3);
-  const auto* pixels = static_cast<const std::uint8_t*>(bits);
-  for (size_t i = 0; i < static_cast<size_t>(width) * height; ++i) {
-    rgb[i * 3] = pixels[i * 4 + 2];
-    rgb[i * 3 + 1] = pixels[i * 4 + 1];
-    rgb[i * 3 + 2] = pixels[i * 4];
-  }
-  ::SelectObject(memory, old);
-  ::DeleteObject(bitmap);
-  ::DeleteDC(memory);
-  ::ReleaseDC(nullptr, screen);
-  return WritePng(path, width, height, rgb);
-}
-
-ImmutablePath::ImmutablePath(std::wstring path) : path_(std::move(path)) {
-  RunUnixScript("[ \"$(id -u)\" -ne 0 ] || chattr +i '" + UnixPath(path_) + "'");
-}
-
-ImmutablePath::~ImmutablePath() {
-  RunUnixScript("[ \"$(id -u)\" -ne 0 ] || chattr -i '" + UnixPath(path_) + "'");
+  const auto pixels = Capture(width, height, [&](HDC dc) {
+    HDC screen = ::GetDC(nullptr);
+    ::BitBlt(dc, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    ::ReleaseDC(nullptr, screen);
+  });
+  const DWORD bytes = static_cast<DWORD>(pixels.size() * sizeof(std::uint32_t));
+  const BITMAPINFOHEADER info{sizeof info, width, -height, 1, 32, BI_RGB, bytes, 0, 0, 0, 0};
+  const BITMAPFILEHEADER file{0x4D42, sizeof file + sizeof info + bytes, 0, 0, sizeof file + sizeof info};
+  std::ofstream out(path.c_str(), std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file).write(reinterpret_cast<const char*>(&info), sizeof info);
+  return static_cast<bool>(out.write(reinterpret_cast<const char*>(pixels.data()), bytes));
 }
 
 }  // namespace rig

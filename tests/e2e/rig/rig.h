@@ -24,7 +24,7 @@ std::wstring FromAnsi(const std::string& ansi);
 
 // Folder of the running test program.
 std::wstring ProgramFolder();
-// The Windows path of the Tidy.exe built for the tests (beside the programs).
+// The Windows path of the Tidy.exe built for the tests.
 std::wstring BuiltTidyPath();
 bool FileExists(const std::wstring& path);
 std::string ReadFileBytes(const std::wstring& path);
@@ -78,7 +78,6 @@ class PluginFolder {
   void CopyTidyHere(const std::wstring& name = L"Tidy.exe") const;
   // Copies a program built beside the tests (a stand-in for Tidy) into the folder.
   void CopyProgramHere(const std::wstring& program, const std::wstring& name) const;
-  void Unload();
 
  private:
   std::wstring folder_, temp_;
@@ -87,39 +86,23 @@ class PluginFolder {
 };
 
 struct StartResult {
-  const char* pointer = nullptr;
   std::string text;
   int kind = -1;
 };
 
-class Dialog;
-
-// Calls pluginStart on this thread while `script` drives the dialog from a
-// second thread. When the script ends with the dialog still open (a failed
-// assertion), the dialog is closed so that pluginStart returns.
-StartResult RunDialog(const PluginFolder& plugin, const char* text, const std::function<void(Dialog&)>& script);
-
-// A top-level window of this process with the given title (and, optionally,
-// window class), visible.
+// A top-level window of this process with the given title, visible.
 HWND FindTopWindow(const std::wstring& title, const wchar_t* className = nullptr);
-HWND WaitForTopWindow(const std::wstring& title, const wchar_t* className = nullptr, DWORD limitMs = kDefaultWaitMs);
-
-// The shell's folder browser of this process: a dialog holding a tree.
-HWND FindFolderBrowser();
-HWND WaitForFolderBrowser(DWORD limitMs = kDefaultWaitMs);
-// Wine's folder tree ignores a selection sent while it fills, and a
-// selection made while it cannot read the drive reports no path. `select`
-// makes a selection in the browser: again when the tree does not show
-// `folder` (its last name) as its selected item, and with `anew` set when the
-// tree shows it but `done` still does not hold; until `done` holds.
-bool SelectInFolderBrowser(HWND browser, const std::wstring& folder, const std::function<void(bool anew)>& select,
-                           const std::function<bool()>& done, DWORD limitMs = 60000);
-// The same for a folder chosen as a click in the tree would; a selection
-// made anew goes through the folder above, so the browser reports it again.
-bool SelectFolder(HWND browser, const std::wstring& folder, const std::function<bool()>& done,
-                  DWORD limitMs = 60000);
 // A child window of the given class whose text is `text` (nullptr: any text).
 HWND FindChildWindow(HWND parent, const wchar_t* className, const wchar_t* text = nullptr);
+
+// The shell's folder browser of this process: a dialog holding a tree.
+HWND WaitForFolderBrowser(DWORD limitMs = kDefaultWaitMs);
+// Selects the folder (no trailing backslash) in the browser as a click in
+// the tree would, until `done` holds. Wine's tree ignores a selection sent while it fills, and one
+// made while it cannot read the drive reports nothing: the selection is made
+// again while the tree shows another folder, and through the folder above
+// when it shows this one but `done` still does not hold.
+bool SelectFolder(HWND browser, const std::wstring& folder, const std::function<bool()>& done, DWORD limitMs = 60000);
 
 // A message box of this process whose text contains `part`.
 HWND WaitForMessageBox(const std::wstring& part, DWORD limitMs = kDefaultWaitMs);
@@ -128,16 +111,12 @@ void AnswerMessageBox(HWND box, int buttonId);  // IDYES, IDNO, IDOK, IDCANCEL
 bool HasButton(HWND box, int buttonId);
 // Any message box of this process is open.
 HWND OpenMessageBox();
-
 // A dialog window of this process other than the plug-in's dialog: a message
 // box, a file dialog, the folder browser.
 HWND OpenSideDialog();
-// The common open or save file dialog of this process with the given title.
-HWND WaitForFileDialog(const std::wstring& title, DWORD limitMs = kDefaultWaitMs);
-// The name in its file name field.
-std::wstring FileDialogName(HWND dialog);
-// Types the name into its file name field and presses its OK button (posted).
-void ChooseFile(HWND dialog, const std::wstring& name);
+// The common file dialog of this process with the given title: types the
+// name into its file name field and presses its OK button.
+void ChooseFile(const std::wstring& title, const std::wstring& name);
 // Waits until the window is gone; false when the limit passes first.
 bool WaitUntilClosed(HWND window, DWORD limitMs = kDefaultWaitMs);
 
@@ -183,10 +162,9 @@ class Dialog {
 
   HWND Find(const std::string& name) const;  // by layout name; nullptr if none
   HWND Get(const std::string& name) const;   // records a failure if none
-  HWND FindByCaption(const std::wstring& caption, const wchar_t* className = nullptr) const;
 
   // Posted, so that a click that opens a modal box does not block the driver.
-  void Click(const std::string& name) const;
+  void Click(const std::string& name) const { ClickWindow(Get(name)); }
   void ClickWindow(HWND window) const;
   void SetText(const std::string& name, const std::wstring& text) const;
   std::wstring Text(const std::string& name) const { return WindowText(Get(name)); }
@@ -198,11 +176,17 @@ class Dialog {
   int ActivePage(const std::string& pageControl) const;
   // Waits until every message posted so far has been handled by the dialog.
   void Sync() const;
-  // A picture of the dialog as painted, for a person and for comparing two states.
+  // A picture of the dialog as it lies on the screen, as a Windows bitmap
+  // file: for a person, and for comparing two states.
   bool SaveScreenshot(const std::wstring& path) const;
 
  private:
   HWND window_;
 };
+
+// Calls pluginStart on this thread while `script` drives the dialog from a
+// second thread. When the script ends with the dialog still open (a failed
+// assertion), the dialog is closed so that pluginStart returns.
+StartResult RunDialog(const PluginFolder& plugin, const char* text, const std::function<void(Dialog&)>& script);
 
 }  // namespace rig

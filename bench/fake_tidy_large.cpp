@@ -1,6 +1,6 @@
 // Stands in for a Tidy.exe that produces a large document: as many
 // megabytes of lines as the variable MARKWASH_FAKE_OUTPUT_MB says (default
-// 1), replacing the document, exit code 0. For the benchmark.
+// 1), replacing the document, exit code 0.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
