@@ -41,7 +41,8 @@ TEST(Placement, KeptAcrossUsesAndCopiesOfTheLibrary) {
   rig::PluginFolder plugin("placement");
   plugin.CopyTidyHere();
   const std::wstring ini = plugin.Path(L"Markwash.ini");
-  rig::RunDialog(plugin, "x", [](Dialog& d) {
+  const std::string quoted = "\"C:\\Programme\\HTML Tidy\\Tidy.exe\"";
+  rig::RunDialog(plugin, "x", [&](Dialog& d) {
     EXPECT_EQ("215,149,808,619", Text(ScreenRect(d.window())));  // centred on the 1024 by 768 screen
     ::SetWindowPos(d.window(), nullptr, kMoved.left, kMoved.top, kMoved.right - kMoved.left,
                    kMoved.bottom - kMoved.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -50,58 +51,49 @@ TEST(Placement, KeptAcrossUsesAndCopiesOfTheLibrary) {
     rig::PostMouse(splitter, WM_MOUSEMOVE, -39, 10, MK_LBUTTON);
     rig::PostMouse(splitter, WM_LBUTTONUP, -39, 10);
     d.SelectPage("pcNewTags", 3);
+    d.SetText("lTidyPath", rig::FromAnsi(quoted));
+    ::PostMessageW(d.window(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
     d.Click("bCancel");
   });
   const std::string section = rig::ReadFileBytes(ini);
   size_t at = 0;
-  for (const char* key : {"[GUI]", "FormVersion=0", "Flags=0", "ShowCmd=1", "PixelsPerInch=96",
-                          "MinMaxPos(1024x768)=-1,-1,-1,-1", "MinMaxPos=-1,-1,-1,-1", "NormPos(1024x768)=40,30,740,560", "NormPos=40,30,740,560", "Visible=0",
-                          "lTidyPath_Caption=", "gSourceFormatting_Width=185", "gFormats_Width=230",
-                          "pcNewTags_ActivePage=tsNewPreTags"}) {
+  for (const char* key : {"[GUI]", "FormVersion=0", "Flags=0", "ShowCmd=3", "PixelsPerInch=96",
+                          "MinMaxPos(1024x768)=-1,-1,-1,-1", "MinMaxPos=-1,-1,-1,-1", "NormPos(1024x768)=40,30,740,560",
+                          "NormPos=40,30,740,560", "Visible=0", "lTidyPath_Caption=", "gSourceFormatting_Width=185",
+                          "gFormats_Width=230", "pcNewTags_ActivePage=tsNewPreTags"}) {
     at = section.find(key, at);
     ASSERT_NE(std::string::npos, at) << key << " (in this order) in " << section;
   }
+  EXPECT_EQ(quoted, Stored(ini, "lTidyPath_Caption")) << "a caption in quotes comes back with its quotes";
 
-  const std::string quoted = "\"C:\\Programme\\HTML Tidy\\Tidy.exe\"";
   rig::RunDialog(plugin, "x", [&](Dialog& d) {  // the same library again
-    EXPECT_EQ(Text(kMoved), Text(ScreenRect(d.window())));
+    EXPECT_TRUE(::IsZoomed(d.window()));
     EXPECT_EQ(230, Width(d.Get("gFormats")));
     EXPECT_EQ(3, d.ActivePage("pcNewTags"));
     EXPECT_TRUE(::IsWindowVisible(d.Get("tsNewPreTags")));
-    d.SetText("lTidyPath", rig::FromAnsi(quoted));
-    ::SendMessageW(d.window(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    ::SendMessageW(d.window(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_EQ(Text(kMoved), Text(ScreenRect(d.window())));
     d.Click("bCancel");
   });
-  EXPECT_EQ("3", Stored(ini, "ShowCmd"));
-  EXPECT_EQ(quoted, Stored(ini, "lTidyPath_Caption")) << "a caption in quotes comes back with its quotes";
 
   // A fresh copy of the library, with the file, whose stored path names a
   // Tidy.exe elsewhere: the path is there before the option set is read, so
-  // no search (which would find nothing) asks for the program.
+  // no search (which would find nothing) asks for the program. Hand-edited
+  // values (widths beyond the page or no number, a minimised state) open a
+  // normal dialog with every group on its page, and it stores what it showed.
   plugin.Unload();
   rig::PluginFolder copy("placement-copy");
   const std::wstring copyIni = copy.Path(L"Markwash.ini"), tidy = copy.Path(L"temp\\Tidy.exe");
   ASSERT_TRUE(::CopyFileW(rig::BuiltTidyPath().c_str(), tidy.c_str(), FALSE));
   rig::WriteFileBytes(copyIni, rig::ReadFileBytes(ini));
   Store(copyIni, "lTidyPath_Caption", rig::ToAnsi(tidy));
-  rig::RunDialog(copy, "x", [&](Dialog& d) {
-    EXPECT_FALSE(rig::OpenMessageBox()) << rig::Narrow(rig::MessageBoxText(rig::OpenMessageBox()));
-    EXPECT_EQ(tidy, d.Text("lTidyPath"));
-    EXPECT_TRUE(::IsZoomed(d.window()));
-    EXPECT_EQ(230, Width(d.Get("gFormats")));
-    ::SendMessageW(d.window(), WM_SYSCOMMAND, SC_RESTORE, 0);
-    EXPECT_EQ(Text(kMoved), Text(ScreenRect(d.window())));
-    d.Click("bCancel");
-  });
-
-  // Hand-edited values: widths beyond the page or no number, a minimised
-  // state. The dialog opens normal with every group on its page, and stores
-  // what it showed.
   Store(copyIni, "gSourceFormatting_Width", "5000");
   Store(copyIni, "gFormats_Width", "abc");
   Store(copyIni, "ShowCmd", "2");
   int source = 0;
   rig::RunDialog(copy, "x", [&](Dialog& d) {
+    EXPECT_FALSE(rig::OpenMessageBox()) << rig::Narrow(rig::MessageBoxText(rig::OpenMessageBox()));
+    EXPECT_EQ(tidy, d.Text("lTidyPath"));
     EXPECT_FALSE(::IsIconic(d.window()));
     EXPECT_EQ(Text(kMoved), Text(ScreenRect(d.window())));
     RECT page;
