@@ -705,4 +705,13 @@ ImmutablePath::~ImmutablePath() {
   RunUnixScript("[ \"$(id -u)\" -ne 0 ] || chattr -i '" + UnixPath(path_) + "'");
 }
 
+// group B
+RECT ScreenRect(HWND window) {
+  RECT r{};
+  ::GetWindowRect(window, &r);
+  return r;
+}
+
+int Width(HWND window) { return ScreenRect(window).right - ScreenRect(window).left; }
+
 }  // namespace rig

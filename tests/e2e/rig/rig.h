@@ -205,4 +205,8 @@ class Dialog {
   HWND window_;
 };
 
+// group B
+RECT ScreenRect(HWND window);  // on the screen
+int Width(HWND window);
+
 }  // namespace rig
