@@ -18,26 +18,32 @@ namespace {
 
 using rig::Dialog;
 
+// A run on a loaded machine: it may first ask a new program its version, and
+// each start of a program under Wine then takes many seconds.
+constexpr DWORD kRunBoxMs = 180000;
+
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 std::string Memo(const Dialog& d, const char* name) { return rig::ToAnsi(d.Text(name)); }
 std::string OutputPage(const Dialog& d) {
   d.SelectPage("Pages", 2);
   return Memo(d, "mOutput");
 }
+// A run that ends well puts the focus on O&K: it is waited for as long as a
+// run on a loaded machine takes.
 void RunTidy(const Dialog& d) {
+  d.Focus(d.Get("bRunTidy"));
   d.Click("bRunTidy");
-  d.Sync();
+  EXPECT_TRUE(rig::WaitUntil([&] { return d.FocusedWindow() == d.Get("bOK"); }, kRunBoxMs)) << "the run did not end";
 }
 void SetNamedEvent(const wchar_t* name) {
   HANDLE event = ::OpenEventW(EVENT_MODIFY_STATE, FALSE, name);
   EXPECT_TRUE(event && ::SetEvent(event) && ::CloseHandle(event)) << rig::Narrow(name);
 }
 
-// Clicks "&Tidy starten" and answers the error box the run must show (a run
-// may first ask a new program its version: the box is waited for long).
+// Clicks "&Tidy starten" and answers the error box the run must show.
 std::wstring RunToError(const Dialog& d, const std::wstring& part) {
   d.Click("bRunTidy");
-  HWND box = rig::WaitForMessageBox(part, 4 * rig::kDefaultWaitMs);
+  HWND box = rig::WaitForMessageBox(part, kRunBoxMs);
   const std::wstring text = box ? rig::MessageBoxText(box) : L"";
   if (box) rig::AnswerMessageBox(box, IDOK);
   d.Sync();
@@ -209,7 +215,7 @@ TEST(Running, SafelyAcrossCallsOfOneLibrary) {
 
     // Tidy ends while the stop question is open: Yes keeps its result.
     d.Click("bRunTidy");
-    HWND question = rig::WaitForMessageBox(L"Soll Tidy.exe jetzt beendet werden?", 45000);
+    HWND question = rig::WaitForMessageBox(L"Soll Tidy.exe jetzt beendet werden?", kRunBoxMs);
     ASSERT_TRUE(question);
     HANDLE running = OpenRunningTidy();
     ASSERT_TRUE(running);
