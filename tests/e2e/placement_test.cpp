@@ -1,266 +1,129 @@
-// The dialog's state between uses: the placement file Markwash.ini beside
-// the library, section "GUI", over two uses in one host process and across
-// processes.
-#include <gtest/gtest.h>
+// The dialog's place between uses: section "GUI" of Markwash.ini beside the
+// library, written at the first use, read by the next use of the same library
+// and by a fresh copy of it elsewhere; hand-edited values that cannot be
+// shown as stored open a usable dialog; a file that cannot be written is
+// reported.
 #include <windows.h>
 
-#include <cstdlib>
-#include <optional>
-#include <sstream>
-#include <utility>
+#include <gtest/gtest.h>
+
+#include <string>
 
 #include "rig/rig.h"
 
 namespace {
 
 using rig::Dialog;
-using Entries = std::vector<std::pair<std::string, std::string>>;
+using rig::Width;
 
-// The keys and values of section "GUI", in file order.
-Entries ReadSection(const std::wstring& file) {
-  Entries entries;
-  std::istringstream in(rig::ReadFileBytes(file));
-  std::string line;
-  bool inSection = false;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (!line.empty() && line[0] == '[') {
-      inSection = line == "[GUI]";
-    } else if (inSection && line.find('=') != std::string::npos) {
-      entries.emplace_back(line.substr(0, line.find('=')), line.substr(line.find('=') + 1));
-    }
-  }
-  return entries;
-}
-
-std::string Value(const Entries& entries, const std::string& key) {
-  for (const auto& [k, v] : entries)
-    if (k == key) return v;
-  return "<missing>";
-}
-
-// "left,top,right,bottom", as the placement file writes rectangles.
-std::string Text(const RECT& r) {
+// "left,top,right,bottom" on the screen, as the file writes a place.
+std::string Placed(HWND w) {
+  const RECT r = rig::ScreenRect(w);
   return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
          std::to_string(r.bottom);
 }
 
-std::string WindowRect(HWND window) {
-  RECT r{};
-  ::GetWindowRect(window, &r);
-  return Text(r);
+std::string Stored(const std::wstring& ini, const char* key) {
+  char value[1024] = "";
+  ::GetPrivateProfileStringA("GUI", key, "<missing>", value, sizeof value, rig::ToAnsi(ini).c_str());
+  return value;
+}
+void Store(const std::wstring& ini, const char* key, const std::string& value) {
+  ::WritePrivateProfileStringA("GUI", key, value.c_str(), rig::ToAnsi(ini).c_str());
 }
 
-int Width(HWND window) {
-  RECT r{};
-  ::GetWindowRect(window, &r);
-  return r.right - r.left;
-}
+const std::string kMoved = "40,30,740,560";
 
-// Moves and sizes the dialog as the user would by dragging, from the
-// driver thread.
-void PlaceDialog(Dialog& d, const RECT& r) {
-  ::SetWindowPos(d.window(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-  d.Sync();
-}
-
-// Drags a splitter by `dx` pixels with the mouse.
-void DragSplitter(Dialog& d, const std::string& name, int dx) {
-  HWND splitter = d.Get(name);
-  ::PostMessageW(splitter, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 10));
-  ::PostMessageW(splitter, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(1 + dx, 10));
-  ::PostMessageW(splitter, WM_LBUTTONUP, 0, MAKELPARAM(1 + dx, 10));
-  d.Sync();
-}
-
-// A file that nobody may write: read-only for Windows, and immutable for
-// the machine, because Wine run by root writes read-only files regardless.
-class ReadOnlyFile {
- public:
-  explicit ReadOnlyFile(const std::wstring& path) : attribute_(path), mark_(path) {}
-
- private:
-  struct ReadOnlyAttribute {
-    explicit ReadOnlyAttribute(const std::wstring& p) : path(p) {
-      ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
-    }
-    ~ReadOnlyAttribute() { ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL); }
-    std::wstring path;
-  };
-  ReadOnlyAttribute attribute_;  // set first, cleared last
-  rig::ImmutablePath mark_;
-};
-
-const std::string kCentred = "215,149,808,619";  // 593 by 470 on the 1024 by 768 screen
-const RECT kMovedRect = {40, 30, 740, 560};
-const std::string kMoved = Text(kMovedRect);
-
-TEST(Placement, FirstUseWritesTheWholeSection) {
-  rig::PluginFolder plugin("placement-first");
+TEST(Placement, KeptAcrossUsesAndCopiesOfTheLibrary) {
+  rig::PluginFolder plugin("placement");
   plugin.CopyTidyHere();
   const std::wstring ini = plugin.Path(L"Markwash.ini");
-  ASSERT_FALSE(rig::FileExists(ini));
-  rig::RunDialog(plugin, "x", [](Dialog& d) {
-    EXPECT_EQ(WindowRect(d.window()), kCentred);
-    d.Click("bCancel");
-  });
-  const Entries entries = ReadSection(ini);
-  std::vector<std::string> keys;
-  for (const auto& [k, v] : entries) keys.push_back(k);
-  const std::vector<std::string> expected = {
-      "FormVersion", "Flags",   "ShowCmd", "PixelsPerInch",     "MinMaxPos(1024x768)",     "MinMaxPos",
-      "NormPos(1024x768)", "NormPos", "Visible", "lTidyPath_Caption", "gSourceFormatting_Width", "gFormats_Width",
-      "pcNewTags_ActivePage", "SourcePanel_Height"};
-  EXPECT_EQ(keys, expected);
-  EXPECT_EQ(Value(entries, "FormVersion"), "0");
-  EXPECT_EQ(Value(entries, "ShowCmd"), "1");
-  EXPECT_EQ(Value(entries, "PixelsPerInch"), "96");
-  EXPECT_EQ(Value(entries, "NormPos(1024x768)"), "215,149,808,619");
-  EXPECT_EQ(Value(entries, "NormPos"), "215,149,808,619");
-  EXPECT_EQ(Value(entries, "Visible"), "0");
-  EXPECT_EQ(Value(entries, "gSourceFormatting_Width"), "185");
-  EXPECT_EQ(Value(entries, "gFormats_Width"), "190");
-  EXPECT_EQ(Value(entries, "pcNewTags_ActivePage"), "tsNewBlocklevelTags");
-}
-
-TEST(Placement, TheNextUseOpensAsTheLastOneWasLeft) {
-  rig::PluginFolder plugin("placement-again");
-  plugin.CopyTidyHere();
-  int formatsWidth = 0;
+  const std::string quoted = "\"C:\\Programme\\HTML Tidy\\Tidy.exe\"";
   rig::RunDialog(plugin, "x", [&](Dialog& d) {
-    PlaceDialog(d, kMovedRect);
-    DragSplitter(d, "RightSplitter", -40);
-    formatsWidth = Width(d.Get("gFormats"));
+    EXPECT_EQ("215,149,808,619", Placed(d.window()));  // centred on the 1024 by 768 screen
+    ::SetWindowPos(d.window(), nullptr, 40, 30, 700, 530, SWP_NOZORDER | SWP_NOACTIVATE);  // to kMoved
+    HWND splitter = d.Get("RightSplitter");
+    rig::PostMouse(splitter, WM_LBUTTONDOWN, 1, 10, MK_LBUTTON);
+    rig::PostMouse(splitter, WM_MOUSEMOVE, -39, 10, MK_LBUTTON);
+    rig::PostMouse(splitter, WM_LBUTTONUP, -39, 10);
     d.SelectPage("pcNewTags", 3);
+    d.SetText("lTidyPath", rig::FromAnsi(quoted));
+    ::PostMessageW(d.window(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
     d.Click("bCancel");
   });
-  EXPECT_EQ(formatsWidth, 230);
-  rig::RunDialog(plugin, "x", [&](Dialog& d) {
-    EXPECT_EQ(WindowRect(d.window()), kMoved);
-    EXPECT_EQ(Width(d.Get("gFormats")), formatsWidth);
-    EXPECT_EQ(d.ActivePage("pcNewTags"), 3);
-    EXPECT_TRUE(::IsWindowVisible(d.Get("tsNewPreTags")));
-    d.Click("bCancel");
-  });
-}
+  const std::string section = rig::ReadFileBytes(ini);
+  size_t at = 0;
+  for (const char* key : {"[GUI]", "FormVersion=0", "Flags=0", "ShowCmd=3", "PixelsPerInch=96",
+                          "MinMaxPos(1024x768)=-1,-1,-1,-1", "MinMaxPos=-1,-1,-1,-1", "NormPos(1024x768)=40,30,740,560",
+                          "NormPos=40,30,740,560", "Visible=0", "lTidyPath_Caption=", "gSourceFormatting_Width=185",
+                          "gFormats_Width=230", "pcNewTags_ActivePage=tsNewPreTags", "SourcePanel_Height=94"}) {
+    at = section.find(key, at);
+    ASSERT_NE(std::string::npos, at) << key << " (in this order) in " << section;
+  }
+  EXPECT_EQ(quoted, Stored(ini, "lTidyPath_Caption")) << "a caption in quotes comes back with its quotes";
 
-TEST(Placement, ClosedMaximizedReopensMaximizedOverTheEarlierRectangle) {
-  rig::PluginFolder plugin("placement-maximized");
-  plugin.CopyTidyHere();
-  rig::RunDialog(plugin, "x", [](Dialog& d) {
-    PlaceDialog(d, kMovedRect);
-    ::SendMessageW(d.window(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  rig::RunDialog(plugin, "x", [&](Dialog& d) {  // the same library again
     EXPECT_TRUE(::IsZoomed(d.window()));
-    d.Click("bCancel");
-  });
-  EXPECT_EQ(Value(ReadSection(plugin.Path(L"Markwash.ini")), "ShowCmd"), "3");
-  rig::RunDialog(plugin, "x", [](Dialog& d) {
-    EXPECT_TRUE(::IsZoomed(d.window()));
-    WINDOWPLACEMENT wp{};
-    wp.length = sizeof wp;
-    ::GetWindowPlacement(d.window(), &wp);
-    EXPECT_EQ(Text(wp.rcNormalPosition), kMoved);
+    EXPECT_EQ(230, Width(d.Get("gFormats")));
+    EXPECT_EQ(3, d.ActivePage("pcNewTags"));
     ::SendMessageW(d.window(), WM_SYSCOMMAND, SC_RESTORE, 0);
-    EXPECT_EQ(WindowRect(d.window()), kMoved);
+    EXPECT_EQ(kMoved, Placed(d.window()));
     d.Click("bCancel");
   });
-}
 
-TEST(Placement, APathCaptionInDoubleQuotesComesBackWithItsQuotes) {
-  rig::PluginFolder plugin("placement-quotes");
-  plugin.CopyTidyHere();
-  const std::wstring ini = plugin.Path(L"Markwash.ini");
-  const std::wstring quoted = L"\"C:\\Programme\\HTML Tidy\\Tidy.exe\"";
-  rig::RunDialog(plugin, "x", [&](Dialog& d) {
-    d.SetText("lTidyPath", quoted);
-    d.Click("bCancel");
-  });
-  EXPECT_EQ(Value(ReadSection(ini), "lTidyPath_Caption"), "\"" + rig::Narrow(quoted) + "\"");
-  char read[1024] = "";
-  ::GetPrivateProfileStringA("GUI", "lTidyPath_Caption", "", read, sizeof read, rig::ToAnsi(ini).c_str());
-  EXPECT_EQ(std::string(read), rig::ToAnsi(quoted));
-}
-
-// The stored path is in the label before the default option set is read:
-// naming an existing Tidy.exe, it spares the search, which here would find
-// nothing and ask for the program.
-TEST(Placement, TheStoredPathIsThereBeforeTheOptionSetIsRead) {
-  rig::PluginFolder plugin("placement-order");
-  const std::wstring tidy = plugin.Path(L"temp\\Tidy.exe");
+  // A fresh copy of the library, with the file, whose stored path names a
+  // Tidy.exe elsewhere: the path is there before the option set is read, so
+  // no search (which would find nothing) asks for the program. Hand-edited
+  // values (widths beyond the page or no number, a minimised state) open a
+  // normal dialog with every group on its page, and it stores what it showed.
+  plugin.Unload();
+  rig::PluginFolder copy("placement-copy");
+  const std::wstring copyIni = copy.Path(L"Markwash.ini"), tidy = copy.Path(L"temp\\Tidy.exe");
   ASSERT_TRUE(::CopyFileW(rig::BuiltTidyPath().c_str(), tidy.c_str(), FALSE));
-  rig::WriteFileBytes(plugin.Path(L"Markwash.ini"), "[GUI]\r\nlTidyPath_Caption=" + rig::ToAnsi(tidy) + "\r\n");
-  rig::RunDialog(plugin, "x", [&](Dialog& d) {
+  rig::WriteFileBytes(copyIni, rig::ReadFileBytes(ini));
+  Store(copyIni, "lTidyPath_Caption", rig::ToAnsi(tidy));
+  Store(copyIni, "gSourceFormatting_Width", "5000");
+  Store(copyIni, "gFormats_Width", "abc");
+  Store(copyIni, "ShowCmd", "2");
+  int source = 0;
+  rig::RunDialog(copy, "x", [&](Dialog& d) {
     EXPECT_FALSE(rig::OpenMessageBox()) << rig::Narrow(rig::MessageBoxText(rig::OpenMessageBox()));
-    EXPECT_EQ(d.Text("lTidyPath"), tidy);
+    EXPECT_EQ(tidy, d.Text("lTidyPath"));
+    EXPECT_FALSE(::IsIconic(d.window()));
+    EXPECT_EQ(kMoved, Placed(d.window()));
+    RECT page;
+    ::GetClientRect(d.Get("tsOptions"), &page);
+    EXPECT_EQ(page.right, rig::RectInParent(d.Get("gFormats")).right);
+    EXPECT_EQ(185, Width(d.Get("gHtmlProperties")));  // the middle group keeps its minimum
+    EXPECT_EQ(190, Width(d.Get("gFormats")));
+    source = Width(d.Get("gSourceFormatting"));
     d.Click("bCancel");
   });
-}
+  EXPECT_EQ("1", Stored(copyIni, "ShowCmd"));
+  EXPECT_EQ("190", Stored(copyIni, "gFormats_Width"));
+  EXPECT_EQ(std::to_string(source), Stored(copyIni, "gSourceFormatting_Width"));
 
-TEST(Placement, AReadOnlyPlacementFileIsReportedAndTheDialogStillCloses) {
-  rig::PluginFolder plugin("placement-readonly");
-  plugin.CopyTidyHere();
-  const std::wstring ini = plugin.Path(L"Markwash.ini");
-  const std::string before = "[GUI]\r\nNormPos=40,30,740,560\r\n";
-  rig::WriteFileBytes(ini, before);
-  std::optional<ReadOnlyFile> readOnly(ini);
-  const std::wstring message = L"Unable to write to " + rig::FromAnsi(rig::ToAnsi(ini));
-  auto result = rig::RunDialog(plugin, "x", [&](Dialog& d) {
-    EXPECT_EQ(WindowRect(d.window()), kMoved);
-    d.Click("bCancel");
-    // Once at the close, once more when the dialog is destroyed without a save.
-    for (int time = 1; time <= 2; ++time) {
-      HWND box = rig::WaitForMessageBox(message);
-      ASSERT_TRUE(box) << "error box " << time;
-      EXPECT_EQ(rig::MessageBoxText(box), message);
-      rig::AnswerMessageBox(box, IDOK);
-      EXPECT_TRUE(rig::WaitUntil([box] { return !::IsWindow(box); }));  // not found again as the second
-    }
-  });
-  EXPECT_EQ(result.kind, 0);
-  readOnly.reset();
-  EXPECT_EQ(rig::ReadFileBytes(ini), before);
-}
-
-// The second process of the test below: opens the dialog beside a copy of
-// the placement file that the first process left and reports where the
-// dialog stands.
-TEST(Placement, DISABLED_OtherProcess) {
-  const char* from = std::getenv("MARKWASH_PLACEMENT_FROM");
-  ASSERT_TRUE(from);
-  rig::PluginFolder plugin("placement-other-process");
-  plugin.CopyTidyHere();
-  rig::WriteFileBytes(plugin.Path(L"Markwash.ini"), rig::ReadFileBytes(rig::FromAnsi(from)));
-  rig::RunDialog(plugin, "x", [](Dialog& d) {
-    EXPECT_EQ(WindowRect(d.window()), kMoved);
-    EXPECT_EQ(d.ActivePage("pcNewTags"), 2);
-    d.Click("bCancel");
-  });
-}
-
-TEST(Placement, AnotherProcessOpensWhereThisOneClosed) {
-  rig::PluginFolder plugin("placement-first-process");
-  plugin.CopyTidyHere();
-  rig::RunDialog(plugin, "x", [](Dialog& d) {
-    PlaceDialog(d, kMovedRect);
-    d.SelectPage("pcNewTags", 2);
-    d.Click("bCancel");
-  });
-  ::SetEnvironmentVariableA("MARKWASH_PLACEMENT_FROM", rig::ToAnsi(plugin.Path(L"Markwash.ini")).c_str());
-  wchar_t program[MAX_PATH];
-  ::GetModuleFileNameW(nullptr, program, MAX_PATH);
-  std::wstring command = L"\"" + std::wstring(program) +
-                         L"\" --gtest_also_run_disabled_tests --gtest_filter=Placement.DISABLED_OtherProcess";
-  STARTUPINFOW si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  ASSERT_TRUE(::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
-  ASSERT_EQ(::WaitForSingleObject(pi.hProcess, 60000), WAIT_OBJECT_0);
-  DWORD code = 1;
-  ::GetExitCodeProcess(pi.hProcess, &code);
-  ::CloseHandle(pi.hProcess);
-  ::CloseHandle(pi.hThread);
-  EXPECT_EQ(code, 0u) << "the second process did not find the dialog as the first one left it";
+  // A file nobody may write (immutable for the machine too: Wine run by root
+  // writes read-only files regardless) is reported, once at the close and
+  // once more when the dialog goes without a save, and stays as it was.
+  const std::string before = rig::ReadFileBytes(copyIni);
+  ::SetFileAttributesW(copyIni.c_str(), FILE_ATTRIBUTE_READONLY);
+  {
+    rig::ImmutablePath immutable(copyIni);
+    const std::wstring message = L"Unable to write to " + rig::FromAnsi(rig::ToAnsi(copyIni));
+    const auto result = rig::RunDialog(copy, "x", [&](Dialog& d) {
+      d.Click("bCancel");
+      for (int time = 1; time <= 2; ++time) {
+        HWND box = rig::WaitForMessageBox(message);
+        ASSERT_TRUE(box) << "error box " << time;
+        rig::AnswerMessageBox(box, IDOK);
+        EXPECT_TRUE(rig::WaitUntil([box] { return !::IsWindow(box); }));  // not found again as the second
+      }
+    });
+    EXPECT_EQ(0, result.kind);
+  }
+  ::SetFileAttributesW(copyIni.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(before, rig::ReadFileBytes(copyIni));
 }
 
 }  // namespace

@@ -533,4 +533,13 @@ bool Dialog::SaveScreenshot(const std::wstring& path) const {
   return static_cast<bool>(out.write(reinterpret_cast<const char*>(pixels.data()), bytes));
 }
 
+// group B
+RECT ScreenRect(HWND window) {
+  RECT r{};
+  ::GetWindowRect(window, &r);
+  return r;
+}
+
+int Width(HWND window) { return ScreenRect(window).right - ScreenRect(window).left; }
+
 }  // namespace rig

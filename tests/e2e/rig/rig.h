@@ -189,4 +189,7 @@ class Dialog {
 // assertion), the dialog is closed so that pluginStart returns.
 StartResult RunDialog(const PluginFolder& plugin, const char* text, const std::function<void(Dialog&)>& script);
 
+RECT ScreenRect(HWND window);  // on the screen
+int Width(HWND window);
+
 }  // namespace rig
