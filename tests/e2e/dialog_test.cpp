@@ -122,7 +122,7 @@ TEST(Dialog, LayoutKeysAndLinksInOneUse) {
     };
     // A picture taken after a change equals one taken after everything is painted anew.
     auto expectNothingStale = [&](const std::wstring& name) {
-      const std::wstring shown = plugin.Path(name + L".png"), repainted = plugin.Path(name + L"-repainted.png");
+      const std::wstring shown = plugin.Path(name + L".bmp"), repainted = plugin.Path(name + L"-repainted.bmp");
       ASSERT_TRUE(d.SaveScreenshot(shown));
       ::RedrawWindow(d.window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
       ASSERT_TRUE(d.SaveScreenshot(repainted));

@@ -99,7 +99,7 @@ TEST(MessagesView, ShowsCopiesAndLeadsToThePlaceOfAMessage) {
     ClickMessage(1, WM_LBUTTONDOWN);
     d.Sync();
     EXPECT_EQ(L"Zeile 12, Spalte 5", d.Text("lSourcePosition"));
-    EXPECT_TRUE(d.SaveScreenshot(plugin.Path(L"messages-593x470.png")));
+    EXPECT_TRUE(d.SaveScreenshot(plugin.Path(L"messages-593x470.bmp")));
 
     ClickMessage(0, WM_LBUTTONDBLCLK);
     EXPECT_TRUE(rig::WaitUntil([&] { return d.FocusedWindow() == source; }));
@@ -107,7 +107,7 @@ TEST(MessagesView, ShowsCopiesAndLeadsToThePlaceOfAMessage) {
     EXPECT_TRUE(rig::WaitUntil([&] { return d.FocusedWindow() == view; }));
     ::ShowWindow(d.window(), SW_MAXIMIZE);
     d.Sync();
-    EXPECT_TRUE(d.SaveScreenshot(plugin.Path(L"messages-maximised.png")));
+    EXPECT_TRUE(d.SaveScreenshot(plugin.Path(L"messages-maximised.bmp")));
     d.Click("bCancel");
   });
 }

@@ -76,7 +76,6 @@ TEST(Placement, KeptAcrossUsesAndCopiesOfTheLibrary) {
   // no search (which would find nothing) asks for the program. Hand-edited
   // values (widths beyond the page or no number, a minimised state) open a
   // normal dialog with every group on its page, and it stores what it showed.
-  plugin.Unload();
   rig::PluginFolder copy("placement-copy");
   const std::wstring copyIni = copy.Path(L"Markwash.ini"), tidy = copy.Path(L"temp\\Tidy.exe");
   ASSERT_TRUE(::CopyFileW(rig::BuiltTidyPath().c_str(), tidy.c_str(), FALSE));
