@@ -106,6 +106,24 @@ LRESULT CALLBACK RecordCommand(int code, WPARAM wParam, LPARAM lParam) {
   return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// A dialog window of this process other than the plug-in's dialog: a message
+// box, a file dialog, the folder browser.
+HWND OpenSideDialog() {
+  return FirstWindow(nullptr, [](HWND window) { return IsOwnDialogBox(window) && !Dialog(window).Find("Pages"); });
+}
+
+// Waits until the window is gone; false when the limit passes first.
+bool WaitUntilClosed(HWND window, DWORD limitMs = kDefaultWaitMs) {
+  return WaitUntil([&] { return !::IsWindow(window) || !::IsWindowVisible(window); }, limitMs);
+}
+
+// The dialog's hint window (a tooltip control that it owns).
+HWND HintWindowOf(HWND dialog) {
+  return FirstWindow(nullptr, [dialog](HWND window) {
+    return ::GetWindow(window, GW_OWNER) == dialog && ClassName(window) == TOOLTIPS_CLASSW;
+  });
+}
+
 // The second thread: finds the dialog, runs the script, then closes whatever
 // is still open so that pluginStart comes back; a plug-in that never comes
 // back ends the test program rather than hanging the run.
@@ -241,8 +259,7 @@ PluginFolder::PluginFolder(const std::string& testName) {
   fs::create_directories(temp_, error);
   const std::wstring dll = folder_ + L"Markwash.dll";
   CopyProgramHere(L"Markwash.dll", L"Markwash.dll");
-  ::SetEnvironmentVariableW(L"TMP", temp_.c_str());
-  ::SetEnvironmentVariableW(L"TEMP", temp_.c_str());
+  for (const wchar_t* name : {L"TMP", L"TEMP"}) ::SetEnvironmentVariableW(name, temp_.c_str());
   if (!(library_ = ::LoadLibraryW(dll.c_str()))) {
     ADD_FAILURE() << "cannot load " << Narrow(dll) << ", error " << ::GetLastError();
     return;
@@ -295,9 +312,7 @@ HWND FindTopWindow(const std::wstring& title, const wchar_t* className) {
 }
 
 HWND FindChildWindow(HWND parent, const wchar_t* className, const wchar_t* text) {
-  return FirstWindow(parent, [&](HWND window) {
-    return ClassName(window) == className && (!text || WindowText(window) == text);
-  });
+  return FirstWindow(parent, [&](HWND w) { return ClassName(w) == className && (!text || WindowText(w) == text); });
 }
 
 HWND WaitForFolderBrowser(DWORD limitMs) {
@@ -346,10 +361,6 @@ void AnswerMessageBox(HWND box, int buttonId) {
     ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
-HWND OpenSideDialog() {
-  return FirstWindow(nullptr, [](HWND window) { return IsOwnDialogBox(window) && !Dialog(window).Find("Pages"); });
-}
-
 void ChooseFile(const std::wstring& title, const std::wstring& name) {
   HWND dialog = nullptr;
   // The file name field: a combo box in the Explorer-style dialog, an edit in the old one.
@@ -360,10 +371,6 @@ void ChooseFile(const std::wstring& title, const std::wstring& name) {
   ::SendMessageW(field(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
   ::PostMessageW(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitUntilClosed(dialog)) << "the file dialog stays open";
-}
-
-bool WaitUntilClosed(HWND window, DWORD limitMs) {
-  return WaitUntil([&] { return !::IsWindow(window) || !::IsWindowVisible(window); }, limitMs);
 }
 
 std::wstring WindowText(HWND window) {
@@ -390,12 +397,6 @@ RECT RectInParent(HWND window) {
   ::GetWindowRect(window, &r);
   ::MapWindowPoints(HWND_DESKTOP, ::GetParent(window), reinterpret_cast<POINT*>(&r), 2);
   return r;
-}
-
-HWND HintWindowOf(HWND dialog) {
-  return FirstWindow(nullptr, [dialog](HWND window) {
-    return ::GetWindow(window, GW_OWNER) == dialog && ClassName(window) == TOOLTIPS_CLASSW;
-  });
 }
 
 std::wstring HintText(HWND dialog, HWND control) {
@@ -433,26 +434,6 @@ size_t CommandRecorder::Count() const {
   return g_commands.size();
 }
 
-void SetClipboardText(const std::wstring& text) {
-  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
-  std::memcpy(::GlobalLock(memory), text.c_str(), bytes);
-  ::GlobalUnlock(memory);
-  if (!::OpenClipboard(nullptr) || !::EmptyClipboard() || !::SetClipboardData(CF_UNICODETEXT, memory)) {
-    ADD_FAILURE() << "cannot put the text on the clipboard";
-    ::GlobalFree(memory);
-  }
-  ::CloseClipboard();
-}
-
-std::vector<std::uint32_t> PrintClient(HWND window) {
-  RECT client;
-  ::GetClientRect(window, &client);
-  return Capture(client.right, client.bottom, [window](HDC dc) {
-    ::SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-  });
-}
-
 void PostMouse(HWND window, UINT message, int x, int y, WPARAM keys) {
   ::PostMessageW(window, message, keys, MAKELPARAM(x, y));
 }
@@ -467,7 +448,10 @@ HWND Dialog::Get(const std::string& name) const {
   return found;
 }
 
-void Dialog::ClickWindow(HWND window) const { if (window) ::PostMessageW(window, BM_CLICK, 0, 0); }
+void Dialog::Click(const std::string& name) const {
+  // Posted, so that a click that opens a modal box does not block the driver.
+  if (HWND button = Get(name)) ::PostMessageW(button, BM_CLICK, 0, 0);
+}
 
 void Dialog::SetText(const std::string& name, const std::wstring& text) const {
   ::SendMessageW(Get(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -533,7 +517,6 @@ bool Dialog::SaveScreenshot(const std::wstring& path) const {
   return static_cast<bool>(out.write(reinterpret_cast<const char*>(pixels.data()), bytes));
 }
 
-// group B
 RECT ScreenRect(HWND window) {
   RECT r{};
   ::GetWindowRect(window, &r);

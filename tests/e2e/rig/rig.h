@@ -111,14 +111,9 @@ void AnswerMessageBox(HWND box, int buttonId);  // IDYES, IDNO, IDOK, IDCANCEL
 bool HasButton(HWND box, int buttonId);
 // Any message box of this process is open.
 HWND OpenMessageBox();
-// A dialog window of this process other than the plug-in's dialog: a message
-// box, a file dialog, the folder browser.
-HWND OpenSideDialog();
 // The common file dialog of this process with the given title: types the
 // name into its file name field and presses its OK button.
 void ChooseFile(const std::wstring& title, const std::wstring& name);
-// Waits until the window is gone; false when the limit passes first.
-bool WaitUntilClosed(HWND window, DWORD limitMs = kDefaultWaitMs);
 
 std::wstring WindowText(HWND window);
 std::wstring ClassName(HWND window);
@@ -127,8 +122,6 @@ bool IsEnabled(HWND window);
 bool IsChecked(HWND window);
 RECT RectInParent(HWND window);
 
-// The dialog's hint window (a tooltip control that it owns).
-HWND HintWindowOf(HWND dialog);
 std::wstring HintText(HWND dialog, HWND control);
 
 // Records the WM_COMMAND messages sent to a window while the recorder lives
@@ -147,10 +140,6 @@ class CommandRecorder {
   HHOOK hook_ = nullptr;
 };
 
-void SetClipboardText(const std::wstring& text);
-// The client area of a window as the window paints it (WM_PRINTCLIENT),
-// whatever lies over it on screen; 32-bit pixels, row by row.
-std::vector<std::uint32_t> PrintClient(HWND window);
 // A mouse message at a point of the window's client area, posted.
 void PostMouse(HWND window, UINT message, int x, int y, WPARAM keys = 0);
 
@@ -158,14 +147,12 @@ class Dialog {
  public:
   explicit Dialog(HWND window) : window_(window) {}
   HWND window() const { return window_; }
-  bool IsOpen() const { return ::IsWindow(window_) && ::IsWindowVisible(window_); }
 
   HWND Find(const std::string& name) const;  // by layout name; nullptr if none
   HWND Get(const std::string& name) const;   // records a failure if none
 
   // Posted, so that a click that opens a modal box does not block the driver.
-  void Click(const std::string& name) const { ClickWindow(Get(name)); }
-  void ClickWindow(HWND window) const;
+  void Click(const std::string& name) const;
   void SetText(const std::string& name, const std::wstring& text) const;
   std::wstring Text(const std::string& name) const { return WindowText(Get(name)); }
   void Focus(HWND window) const;
