@@ -8,13 +8,7 @@
 
 #include "../support/fake_options.h"
 
-namespace {
-
-void Require(bool condition) {
-  if (!condition) __builtin_trap();
-}
-
-}  // namespace
+static void Require(bool condition) { if (!condition) __builtin_trap(); }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using markwash::SplitLines;

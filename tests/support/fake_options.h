@@ -23,15 +23,13 @@ class FakeOptionView : public OptionView {
  public:
   struct State {
     bool checked = false, enabled = true;
-    int item = -1;
+    int item = -1, position = 0;
     std::string text;
-    int position = 0;
   };
   // Starts in the built states of the catalogue, as the layout does.
   FakeOptionView() {
-    for (const OptionEntry& e : Catalogue()) {
-      states[e.control] = {e.built.checked, e.built.enabled, e.built.item, std::string(e.built.text), e.built.position};
-    }
+    for (const OptionEntry& e : Catalogue())
+      states[e.control] = {e.built.checked, e.built.enabled, e.built.item, e.built.position, std::string(e.built.text)};
   }
   bool Checked(OptionControl box) override { return states[box].checked; }
   void SetCheckedRaw(OptionControl box, bool checked) override { states[box].checked = checked; }
@@ -95,10 +93,7 @@ class FakeOptionHost : public OptionHost {
   // What the engine asked for, in order: N Tidy not found, L locate, S save
   // as default, P the posted click, R reset.
   bool AskTidyNotFound() override { return asked += 'N', not_found_answer; }
-  void LocateTidy() override {
-    asked += 'L';
-    if (on_locate) on_locate();
-  }
+  void LocateTidy() override { asked += 'L', on_locate ? on_locate() : void(); }
   bool AskSaveDefault() override { return asked += 'S', save_default_answer; }
   void PostAsDefaultOptionsClick() override { asked += 'P'; }
   ResetAnswer AskResetOptions() override { return asked += 'R', reset_answer; }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/dialog/message_position.h"
 #include "core/dialog/message_selection.h"
 #include "core/dialog/wrapped_rows.h"
@@ -10,26 +12,16 @@ namespace {
 using Starts = std::vector<std::size_t>;
 
 TEST(WrappedRows, RowsBreakAfterTheLastBlankThatFitsOrCutALongWord) {
-  struct Case {
-    const char* line;
-    int width;
-    Starts starts;
-  } cases[] = {
-      {"", 5, {0}},
-      {"abcdef", 5, {0, 5}},
-      {"ab cd ef", 5, {0, 6}},         // "ab cd " then "ef"
-      {"ab   cd", 2, {0, 5}},          // blanks run past the edge, never start a row
-      {"abcdefghij", 3, {0, 3, 6, 9}},
-      {"ab cdefgh", 3, {0, 3, 6}},     // the word after the blank is longer than a row
-      {"a b", 1, {0, 2}},
-      {"\tx", 8, {0, 1}},              // a tab takes 8 columns
-      {"ab\tcdefghijk", 12, {0, 3}},
-      {"12345678 abc", 8, {0, 9}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << '"' << c.line << "\" at " << c.width);
-    EXPECT_EQ(RowStarts(c.line, c.width), c.starts);
-    EXPECT_EQ(RowCount(c.line, c.width), c.starts.size());
+  for (const auto& [line, width, starts] : {
+           std::tuple<const char*, int, Starts>{"", 5, {0}}, {"abcdef", 5, {0, 5}},
+           {"ab cd ef", 5, {0, 6}},  // "ab cd " then "ef"
+           {"ab   cd", 2, {0, 5}},   // blanks run past the edge, never start a row
+           {"abcdefghij", 3, {0, 3, 6, 9}},
+           {"ab cdefgh", 3, {0, 3, 6}},  // the word after the blank is longer than a row
+           {"a b", 1, {0, 2}}, {"\tx", 8, {0, 1}},  // a tab takes 8 columns
+           {"ab\tcdefghijk", 12, {0, 3}}, {"12345678 abc", 8, {0, 9}}}) {
+    EXPECT_EQ(RowStarts(line, width), starts) << '"' << line << "\" at " << width;
+    EXPECT_EQ(RowCount(line, width), starts.size()) << '"' << line << "\" at " << width;
   }
   EXPECT_EQ(ExpandTabs("a\tb\t"), "a       b       ");
   EXPECT_EQ(ExpandTabs("a\tb\tcde", 10), "a       b ");
@@ -59,25 +51,16 @@ TEST(WrappedRows, TheIndexFindsEveryRowsLineAtEveryWidth) {
 }
 
 TEST(MessagePosition, TidysFormsGiveLineAndColumnOthersNothing) {
-  struct Case {
-    const char* message;
-    std::optional<SourcePosition> position;
-  } cases[] = {
-      {"line 12 column 5 - Warning: <p> lacks \"summary\"", SourcePosition{12, 5}},
-      {"line 7 - Warning: missing </b>", SourcePosition{7, 0}},
-      {"line 123456789 column 2 - x", SourcePosition{123456789, 2}},
-      {"line 1234567890 column 2 - x", std::nullopt},  // more digits than any document
-      {"line 0 column 3 - x", std::nullopt},
-      {"line 3 column 0 - x", std::nullopt},
-      {"line 3 column 4 Warning", std::nullopt},
-      {"Ligne: 3 Col: 4 - Avertissement", std::nullopt},
-      {" line 3 column 4 - x", std::nullopt},
-      {"Info: Document content looks like HTML5", std::nullopt},
-      {"", std::nullopt},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.message);
-    EXPECT_EQ(ParseMessagePosition(c.message), c.position);
+  const std::optional<SourcePosition> none;
+  for (const auto& [message, position] : {
+           std::pair{"line 12 column 5 - Warning: <p> lacks \"summary\"", std::optional(SourcePosition{12, 5})},
+           {"line 7 - Warning: missing </b>", SourcePosition{7, 0}},
+           {"line 123456789 column 2 - x", SourcePosition{123456789, 2}},
+           {"line 1234567890 column 2 - x", none},  // more digits than any document
+           {"line 0 column 3 - x", none}, {"line 3 column 0 - x", none}, {"line 3 column 4 Warning", none},
+           {"Ligne: 3 Col: 4 - Avertissement", none}, {" line 3 column 4 - x", none},
+           {"Info: Document content looks like HTML5", none}, {"", none}}) {
+    EXPECT_EQ(ParseMessagePosition(message), position) << message;
   }
   EXPECT_EQ(PositionLabel({12, 5}), "Zeile 12, Spalte 5");
   EXPECT_EQ(PositionLabel({7, 0}), "Zeile 7");
@@ -91,8 +74,7 @@ TEST(MessageSelection, ClicksShiftArrowsAndSelectAll) {
   EXPECT_EQ(SelectedText(messages, s), "");
   s.Move(1, false);  // Down with none current: the first
   EXPECT_EQ(s.current(), 0u);
-  s.Select(2, false);
-  s.Select(0, true);  // Shift+click: anchor 2 stays
+  s.Select(2, false), s.Select(0, true);  // Shift+click: anchor 2 stays
   EXPECT_EQ(SelectedText(messages, s), "a\r\nb\r\nc\r\n");
   s.Move(-1, false);
   EXPECT_EQ(s.current(), 0u);
@@ -100,16 +82,12 @@ TEST(MessageSelection, ClicksShiftArrowsAndSelectAll) {
   s.Move(9, true);  // clamped at the last
   EXPECT_EQ(s.current(), 3u);
   EXPECT_TRUE(s.IsSelected(0) && s.IsSelected(3));
-  s.Select(1, false);
-  s.SelectAll();
+  s.Select(1, false), s.SelectAll();
   EXPECT_EQ(s.current(), 1u);
   EXPECT_EQ(SelectedText(messages, s), "a\r\nb\r\nc\r\nd\r\n");
-  s.Reset(0);
-  s.Move(-1, false);
-  s.SelectAll();
+  s.Reset(0), s.Move(-1, false), s.SelectAll();
   EXPECT_FALSE(s.any() || s.current());
-  s.Reset(4);
-  s.Move(-1, false);  // Up with none current: the last
+  s.Reset(4), s.Move(-1, false);  // Up with none current: the last
   EXPECT_EQ(s.current(), 3u);
 }
 

@@ -47,9 +47,7 @@ class OptionEngineTest : public ::testing::Test {
   // The keys' values in the lines joined by "|", "none" for a key without a line.
   static std::string Values(const TextLines& lines, std::initializer_list<const char*> keys) {
     std::string values;
-    for (const char* key : keys) {
-      values += "|" + (FindKeyLine(lines, key) < 0 ? "none" : GetKeyValue(lines, key));
-    }
+    for (const char* key : keys) values += "|" + (FindKeyLine(lines, key) < 0 ? "none" : GetKeyValue(lines, key));
     return values.substr(1);
   }
   testing::OptionRig rig;

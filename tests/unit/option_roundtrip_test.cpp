@@ -30,9 +30,8 @@ void RandomState(std::mt19937& rng, testing::OptionRig& rig) {
   // Boxes in random order, so that every combination the rules allow (a box
   // cleared after a rule set it) comes up.
   std::vector<C> boxes;
-  for (const OptionEntry& entry : Catalogue()) {
+  for (const OptionEntry& entry : Catalogue())
     if (entry.kind == ControlKind::CheckBox && entry.control != C::cbWrap) boxes.push_back(entry.control);
-  }
   std::shuffle(boxes.begin(), boxes.end(), rng);
   for (const C box : boxes) rig.engine.SetChecked(box, number(0, 1));
   rig.engine.SetChecked(C::cbWrap, true);
@@ -41,9 +40,8 @@ void RandomState(std::mt19937& rng, testing::OptionRig& rig) {
   rig.view.SetItemIndex(C::cbIndent, number(0, 2));
   rig.view.SetPosition(C::udIndentSpaces, number(0, 32));
   rig.view.SetText(C::eAltText, RandomText(rng, 0));
-  for (const C edit : {C::eNewBlocklevelTags, C::eNewInlineTags, C::eNewEmptyTags, C::eNewPreTags}) {
+  for (const C edit : {C::eNewBlocklevelTags, C::eNewInlineTags, C::eNewEmptyTags, C::eNewPreTags})
     rig.view.SetText(edit, number(0, 1) ? RandomText(rng, 1) : std::string());
-  }
   rig.view.SetItemIndex(C::cbDocType, number(0, 3));
   if (number(0, 1)) rig.view.SetText(C::cbDocType, RandomText(rng, 1)), rig.engine.cbDocTypeChange();
   rig.view.SetItemIndex(C::cbCharEncoding, number(0, 4));

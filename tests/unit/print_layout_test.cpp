@@ -42,9 +42,8 @@ TEST(PrintLayout, LinesBreakAtWholeCharactersTabsStopEveryEightWidthsAndPagesEnd
     const auto lead = [](unsigned char b) { return b == 0x81; };
     for (const PrintPage& page : LayOutPrintPages(lines, Measurer(), width, 100, lead)) {
       pages += "|";
-      for (const DrawCommand& c : page.commands) {
+      for (const DrawCommand& c : page.commands)
         pages += std::to_string(c.x) + "," + std::to_string(c.y) + ":" + c.text + " ";
-      }
     }
     EXPECT_EQ(pages, printed) << ::testing::PrintToString(lines);
   }

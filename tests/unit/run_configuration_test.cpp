@@ -13,13 +13,9 @@ std::string Cp1252ToUtf8(std::string_view ansi) {
   std::string utf8;
   for (const char c : ansi) {
     const auto byte = static_cast<unsigned char>(c);
-    if (byte == 0x80) {
-      utf8 += "\xE2\x82\xAC";
-    } else if (byte < 0x80) {
-      utf8 += c;
-    } else {
-      utf8 += {static_cast<char>(0xC0 | (byte >> 6)), static_cast<char>(0x80 | (byte & 0x3F))};
-    }
+    if (byte == 0x80) utf8 += "\xE2\x82\xAC";
+    else if (byte < 0x80) utf8 += c;
+    else utf8 += {static_cast<char>(0xC0 | (byte >> 6)), static_cast<char>(0x80 | (byte & 0x3F))};
   }
   return utf8;
 }

@@ -39,10 +39,7 @@ TEST(WaitCursor, OnlyTheOutermostPairTouchesTheScreenAndAScopeEndsOnAnException)
   } screen;
   WaitCursor cursor(screen);
   cursor.End();  // at 0: nothing, and the next Begin still shows the hourglass
-  cursor.Begin();
-  cursor.Begin();
-  cursor.End();
-  cursor.End();
+  for (const bool begin : {true, true, false, false}) begin ? cursor.Begin() : cursor.End();
   EXPECT_THROW([&] { WaitCursorScope scope(cursor); throw 1; }(), int);
   EXPECT_EQ(screen.events + std::to_string(cursor.depth()), "BRBR0");
 }
@@ -60,23 +57,16 @@ TEST(ConfigLines, ValuesAreReadTrimmedAndWrittenAsGiven) {
   EXPECT_EQ(GetKeyValue({"alt-text: \t  Gr\xfc\xdf \x01\x7f"}, "alt-text") + "|" + GetKeyValue({"wrap:72"}, "wrap"),
             "Gr\xfc\xdf|72");
   TextLines lines = {"clean: yes", "WRAP: 80", "x: 1", "clean: no", " wrap: 1"};
-  SetKey(lines, "wrap", " 72 ");
-  SetKey(lines, "clean", "yes");
-  SetKey(lines, "alt-text", "");
+  SetKey(lines, "wrap", " 72 "), SetKey(lines, "clean", "yes"), SetKey(lines, "alt-text", "");
   EXPECT_EQ(lines, (TextLines{"clean: yes", "wrap:  72 ", "x: 1", "clean: yes", " wrap: 1", "alt-text: "}));
-  SetOrDeleteKey(lines, "x", " a, b ");
-  SetOrDeleteKey(lines, "alt-text", " \t ");
+  SetOrDeleteKey(lines, "x", " a, b "), SetOrDeleteKey(lines, "alt-text", " \t ");
   DeleteKey(lines, "CLEAN");  // every line of it, so that no earlier one comes back
   EXPECT_EQ(lines, (TextLines{"wrap:  72 ", "x:  a, b ", " wrap: 1"}));
 }
 
 TEST(ConfigLines, NumbersFitAnIntOrFailWithTheConversionMessageAndDocTypesAreQuotedBothWays) {
   const auto converted = [](const char* text) {
-    try {
-      return std::to_string(WholeNumberOrThrow(text));
-    } catch (const Error& error) {
-      return std::string(error.what());
-    }
+    try { return std::to_string(WholeNumberOrThrow(text)); } catch (const Error& e) { return std::string(e.what()); }
   };
   for (const auto& [text, value] : {std::pair{"+7", "7"}, {"-2147483648", "-2147483648"}, {"7x", ""}, {"", ""},
                                     {" 7", ""}, {"2147483648", ""}}) {
