@@ -36,11 +36,8 @@ TEST(WrappedRows, TheIndexFindsEveryRowsLineAtEveryWidth) {
     std::size_t row = 0;
     for (std::size_t line = 0; line < lines.size(); ++line) {
       EXPECT_EQ(index.FirstRowOf(line), row);
-      for (std::size_t k = 0; k < RowCount(lines[line], width); ++k, ++row) {
-        const WrapIndex::Place place = index.PlaceOf(row);
-        EXPECT_EQ(place.line, line);
-        EXPECT_EQ(place.rowInLine, k);
-      }
+      for (std::size_t k = 0; k < RowCount(lines[line], width); ++k, ++row)
+        EXPECT_EQ(std::pair(index.PlaceOf(row).line, index.PlaceOf(row).rowInLine), std::pair(line, k));
     }
     EXPECT_EQ(index.RowCount(), row);
   }

@@ -297,8 +297,7 @@ StartResult RunDialog(const PluginFolder& plugin, const char* text, const std::f
     MSG msg;
     ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
   }
-  ::CloseHandle(driver);
-  ::CloseHandle(returned);
+  for (HANDLE handle : {driver, returned}) ::CloseHandle(handle);
   return result;
 }
 
