@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -448,7 +449,6 @@ HWND Dialog::Get(const std::string& name) const {
 }
 
 void Dialog::Click(const std::string& name) const {
-  // Posted, so that a click that opens a modal box does not block the driver.
   if (HWND button = Get(name)) ::PostMessageW(button, BM_CLICK, 0, 0);
 }
 

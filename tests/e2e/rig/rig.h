@@ -5,7 +5,6 @@
 #pragma once
 #include <windows.h>
 
-#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
