@@ -122,6 +122,7 @@ TEST(Running, AnOlderTidyGetsTheOptionSetAsItIsTodaysItsOwnKeysAndEncodings) {
   const auto result = rig::RunDialog(plugin, document.c_str(), [&](Dialog& d) {
     for (const char* box : {"cbClean", "cbAltText"})
       if (!rig::IsChecked(d.Get(box))) d.Click(box);
+    d.Sync();
     d.SetText("eAltText", L"Größe für Äpfel, Öl, Übel: 5 €");
     RunTidy(d);
     const std::string messages = rig::Narrow(d.Text("mErrors"));
@@ -168,6 +169,7 @@ TEST(Running, SafelyAcrossCallsOfOneLibrary) {
     // UTF-16 output would reach the editor cut at its first NUL byte.
     ASSERT_TRUE(install(rig::BuiltTidyPath()));
     d.Click("cbMarkup");
+    d.Sync();  // the page switch is sent: it would overtake the posted click
     d.SelectPage("Pages", 3);
     d.SetText("mCfg", d.Text("mCfg") + L"output-encoding: utf16le\r\n");
     EXPECT_NE(std::wstring::npos, RunToError(d, L"Null-Bytes").find(L"Ausgabe-Kodierung"));
