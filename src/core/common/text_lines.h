@@ -13,13 +13,43 @@ using TextLines = std::vector<std::string>;
 // A final line end does not start another (empty) line.
 TextLines SplitLines(std::string_view text);
 
+// A document's lines in one block, each followed by CR LF, with the start of
+// every line: a large document costs little more than its bytes (a string
+// per line would nearly double it), and the host's text or Tidy's file is
+// written, read and handed back in one piece. The text may come in pieces
+// (a file read in blocks); it is split exactly as SplitLines splits it whole.
+class LineBlock {
+ public:
+  LineBlock() = default;
+  explicit LineBlock(std::string_view text);
+
+  // False once a NUL byte has ended the text; later pieces are ignored.
+  bool Add(std::string_view piece);
+  // Ends the last line when the text did not.
+  void Finish();
+  bool EndedAtNul() const { return ended_; }
+
+  std::size_t size() const { return starts_.size(); }
+  bool empty() const { return starts_.empty(); }
+  std::string_view operator[](std::size_t line) const;  // without its CR LF
+  const std::string& Joined() const { return text_; }
+  void clear();  // gives the memory back
+  void reserve(std::size_t bytes) { text_.reserve(bytes); }
+
+ private:
+  void EndLine();
+
+  std::string text_;  // ended lines with CR LF, then the start of an unended one
+  std::vector<std::size_t> starts_;
+  std::size_t open_ = 0;    // where the unended line starts in text_
+  bool pendingCr_ = false;  // the last piece ended in CR: an LF next is its partner
+  bool ended_ = false;
+};
+
+// The lines as strings of their own, for lists that are edited line by line.
+TextLines LinesOf(const LineBlock& block);
+
 // Joins with CR LF after every line, the last one included.
 std::string JoinLines(const TextLines& lines);
-
-// The size of the joined text, and the joined text written into a block of
-// at least JoinedSize + 1 bytes, NUL-terminated: the text handed to the host
-// is built in its own block at once, never held twice.
-std::size_t JoinedSize(const TextLines& lines);
-void JoinLinesInto(const TextLines& lines, char* block);
 
 }  // namespace markwash

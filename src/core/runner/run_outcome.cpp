@@ -4,8 +4,6 @@
 
 namespace markwash {
 
-bool HoldsNulByte(std::string_view document) { return document.find('\0') != std::string_view::npos; }
-
 std::string NulInOutputText() {
   return "Die Ausgabe von Tidy.exe enthält Null-Bytes und wird nicht übernommen.\r\n"
          "Wahrscheinlich ist eine Ausgabe-Kodierung eingestellt (etwa UTF-16), die der Text des Editors nicht "

@@ -10,9 +10,6 @@
 
 namespace markwash {
 
-// The text would reach the host cut off at its first NUL byte.
-bool HoldsNulByte(std::string_view document);
-
 // The error text for such output (UTF-8): names the likely cause.
 std::string NulInOutputText();
 

@@ -3,12 +3,17 @@
 #pragma once
 #include <string>
 
+#include "core/common/text_lines.h"
+
 #include "win32/common/file_system.h"  // FileExists
 
 namespace markwash::win32 {
 
 // The whole file; raises "Cannot open file %s" when it cannot be opened.
 std::string ReadWholeFile(const std::string& name);
+// The file's lines as SplitLines makes them, read in blocks straight into
+// their one block: the file is never held twice.
+LineBlock ReadFileLines(const std::string& name);
 // Creates or replaces the file with the bytes; raises "Cannot create file %s"
 // when it cannot be created.
 void WriteWholeFile(const std::string& name, const std::string& bytes);

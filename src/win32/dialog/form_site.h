@@ -81,8 +81,8 @@ class FormSite {
   WaitCursor& Cursor() { return waitCursor_; }
   virtual HFONT LabelFont(bool bold) const = 0;
   // The host's text and the output of the last run.
-  TextLines& InputLines() { return inputLines_; }
-  TextLines& OutputLines() { return outputLines_; }
+  LineBlock& InputLines() { return inputLines_; }
+  LineBlock& OutputLines() { return outputLines_; }
   // The messages of the last run, as the messages page shows and prints them.
   TextLines& MessageLines() { return messageLines_; }
 
@@ -99,8 +99,8 @@ class FormSite {
   void RunNotification(ControlId id, int code);
   void RunPosted();
 
-  TextLines inputLines_;
-  TextLines outputLines_;
+  LineBlock inputLines_;
+  LineBlock outputLines_;
   TextLines messageLines_;
   int showCommand_ = SW_SHOWNORMAL;
   int muted_ = 0;

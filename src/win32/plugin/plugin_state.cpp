@@ -1,5 +1,6 @@
 #include "win32/plugin/plugin_state.h"
 
+#include <cstring>
 #include <new>
 
 namespace markwash::win32 {
@@ -10,10 +11,11 @@ ResultKind g_kind = kResultNothing;
 ResultKind CurrentResultKind() { return g_kind; }
 void SetResultKind(ResultKind kind) { g_kind = kind; }
 
-const char* NewResultBlock(const TextLines& lines) {
+const char* NewResultBlock(const LineBlock& lines) {
   // A large document may not find room for its one copy; the caller says so.
-  char* block = new (std::nothrow) char[JoinedSize(lines) + 1];
-  if (block) JoinLinesInto(lines, block);
+  const std::string& text = lines.Joined();
+  char* block = new (std::nothrow) char[text.size() + 1];
+  if (block) std::memcpy(block, text.c_str(), text.size() + 1);
   return block;
 }
 

@@ -94,16 +94,16 @@ bool WaitForTidy(HANDLE process, const StopTidyQuestion& askStop) {
 
 // Tidy's messages followed by what it wrote to standard error.
 TextLines WhatTidySaid(const std::string& messageFile, const std::string& stderrFile) {
-  TextLines said = SplitLines(ReadWholeFile(messageFile));
-  TextLines more = SplitLines(ReadWholeFile(stderrFile));
+  TextLines said = LinesOf(ReadFileLines(messageFile));
+  TextLines more = LinesOf(ReadFileLines(stderrFile));
   said.insert(said.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
   return said;
 }
 
 }  // namespace
 
-void RunTidy(const std::string& tidyPath, const std::string& configFile, int showCommand, const TextLines& input,
-             TextLines& output, TextLines& messages, const StopTidyQuestion& askStop) {
+void RunTidy(const std::string& tidyPath, const std::string& configFile, int showCommand, const LineBlock& input,
+             LineBlock& output, TextLines& messages, const StopTidyQuestion& askStop) {
   TempFile document("HTML");
   WriteLinesToFile(document.name(), input);
   TempFile messageFile("Error");
@@ -123,9 +123,9 @@ void RunTidy(const std::string& tidyPath, const std::string& configFile, int sho
   // offered (half-written after an abnormal end, or unfit for the host).
   messages = WhatTidySaid(messageFile.name(), stderrFile.name());
   if (!IsNormalTidyExit(exitCode)) throw Error(Utf8ToAnsi(AbnormalTidyExitText(exitCode)));
-  const std::string rewritten = ReadWholeFile(document.name());
-  if (HoldsNulByte(rewritten)) throw OutputNotOffered(Utf8ToAnsi(NulInOutputText()));
-  output = SplitLines(rewritten);
+  LineBlock rewritten = ReadFileLines(document.name());
+  if (rewritten.EndedAtNul()) throw OutputNotOffered(Utf8ToAnsi(NulInOutputText()));
+  output = std::move(rewritten);
 }
 
 }  // namespace markwash::win32

@@ -36,7 +36,7 @@ class OutputNotOffered : public Error {
 // whatever Tidy reported. A Tidy that ends while the stop question is open
 // keeps its result. The temporary files are gone on every path, or listed
 // as leftovers (temp_file.h).
-void RunTidy(const std::string& tidyPath, const std::string& configFile, int showCommand, const TextLines& input,
-             TextLines& output, TextLines& messages, const StopTidyQuestion& askStop);
+void RunTidy(const std::string& tidyPath, const std::string& configFile, int showCommand, const LineBlock& input,
+             LineBlock& output, TextLines& messages, const StopTidyQuestion& askStop);
 
 }  // namespace markwash::win32

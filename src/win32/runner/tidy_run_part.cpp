@@ -25,29 +25,6 @@ namespace {
 constexpr int kTidyShowCommand = SW_SHOWMINNOACTIVE;
 constexpr WPARAM kUnlimitedText = 0x7FFFFFFE;
 
-// The lines as UTF-16 with CR LF after each, converted in place so that a
-// large document is not held once more as joined 8-bit text.
-std::wstring WideTextOf(const TextLines& lines) {
-  size_t total = 0;
-  for (const std::string& line : lines) {
-    if (!line.empty())
-      total += static_cast<size_t>(
-          ::MultiByteToWideChar(CP_ACP, 0, line.data(), static_cast<int>(line.size()), nullptr, 0));
-    total += 2;
-  }
-  std::wstring text(total, L'\0');
-  size_t at = 0;
-  for (const std::string& line : lines) {
-    if (!line.empty())
-      at += static_cast<size_t>(::MultiByteToWideChar(CP_ACP, 0, line.data(), static_cast<int>(line.size()),
-                                                      text.data() + at, static_cast<int>(total - at)));
-    text[at++] = L'\r';
-    text[at++] = L'\n';
-  }
-  text.resize(at);
-  return text;
-}
-
 // True when the memo took the whole text.
 bool SetMemoText(HWND memo, const std::wstring& text) {
   ::SendMessageW(memo, EM_SETLIMITTEXT, kUnlimitedText, 0);
@@ -100,7 +77,7 @@ void TidyRunPart::bRunTidyClick() {
   RunningFlag running(tidyRunning_);
   BeepWhenDone beep;
   WaitCursorScope wait(site_.Cursor());
-  TextLines& output = site_.OutputLines();
+  LineBlock& output = site_.OutputLines();
   TextLines notes;
   TextLines messages;
   std::string error;
@@ -156,7 +133,7 @@ void TidyRunPart::ShowRunOutput() {
     SetMemoText(memo, notice);
     // A memo that cannot hold the text keeps showing the notice; the text
     // still goes back to the host on OK.
-    if (!SetMemoText(memo, WideTextOf(site_.OutputLines()))) SetMemoText(memo, notice);
+    if (!SetMemoText(memo, AnsiToWide(site_.OutputLines().Joined()))) SetMemoText(memo, notice);
   } catch (...) {
     SetMemoText(memo, notice);
   }
