@@ -26,8 +26,7 @@ TEST(TextLines, SplitAtEveryKindOfLineEndUpToTheFirstNulAndJoinedWithCrLf) {
     LineBlock pieces;
     pieces.Add(text.substr(0, at));
     pieces.Add(text.substr(at));
-    pieces.Finish();
-    EXPECT_EQ(std::to_string(pieces.EndedAtNul()) + pieces.Joined() + std::string(pieces[1]), "1a\r\nb\r\n\r\nc\r\nb") << at;
+    EXPECT_EQ(std::to_string(pieces.Finish()) + pieces.Joined() + std::string(pieces[1]), "1a\r\nb\r\n\r\nc\r\nb") << at;
   }
   EXPECT_EQ(JoinLines({high, ""}), high + "\r\n\r\n");
   for (const auto& [path, changed] : {std::pair{"C:\\My.Plugins\\Markwash", "C:\\My.Plugins\\Markwash.cfg"},

@@ -5,7 +5,13 @@
 
 namespace markwash {
 
-TextLines SplitLines(std::string_view text) { return LinesOf(LineBlock(text)); }
+TextLines SplitLines(std::string_view text) {
+  const LineBlock block(text);
+  TextLines lines;
+  lines.reserve(block.size());
+  for (std::string_view line : block) lines.emplace_back(line);
+  return lines;
+}
 
 LineBlock::LineBlock(std::string_view text) {
   // Room for a CR LF in place of each lone line end of short lines.
@@ -38,14 +44,29 @@ bool LineBlock::Add(std::string_view piece) {
   return !ended_;
 }
 
-void LineBlock::Finish() {
+bool LineBlock::Finish() {
   if (text_.size() > open_) EndLine();
+  pendingCr_ = false;
+  const bool endedAtNul = ended_;
+  ended_ = false;
+  return endedAtNul;
+}
+
+void LineBlock::AddLine(std::string_view line) {
+  text_.append(line);
+  EndLine();
 }
 
 void LineBlock::EndLine() {
   starts_.push_back(open_);
   text_ += "\r\n";
   open_ = text_.size();
+}
+
+std::string LineBlock::TakeJoined() {
+  std::string text = std::move(text_);
+  clear();
+  return text;
 }
 
 void LineBlock::clear() {
@@ -56,13 +77,6 @@ void LineBlock::clear() {
 std::string_view LineBlock::operator[](std::size_t line) const {
   const std::size_t end = line + 1 < starts_.size() ? starts_[line + 1] : open_;
   return std::string_view(text_).substr(starts_[line], end - starts_[line] - 2);
-}
-
-TextLines LinesOf(const LineBlock& block) {
-  TextLines lines;
-  lines.reserve(block.size());
-  for (std::size_t i = 0; i < block.size(); ++i) lines.emplace_back(block[i]);
-  return lines;
 }
 
 std::string JoinLines(const TextLines& lines) {

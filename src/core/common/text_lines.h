@@ -25,16 +25,34 @@ class LineBlock {
 
   // False once a NUL byte has ended the text; later pieces are ignored.
   bool Add(std::string_view piece);
-  // Ends the last line when the text did not.
-  void Finish();
-  bool EndedAtNul() const { return ended_; }
+  // Ends the last line when the text did not; true when a NUL byte ended the
+  // text. Another text may follow.
+  bool Finish();
+  // A line of a finished text.
+  void AddLine(std::string_view line);
 
   std::size_t size() const { return starts_.size(); }
   bool empty() const { return starts_.empty(); }
   std::string_view operator[](std::size_t line) const;  // without its CR LF
   const std::string& Joined() const { return text_; }
+  // The joined text moved out; the block is left empty.
+  std::string TakeJoined();
   void clear();  // gives the memory back
   void reserve(std::size_t bytes) { text_.reserve(bytes); }
+
+  class Iterator {
+   public:
+    Iterator(const LineBlock& block, std::size_t line) : block_(block), line_(line) {}
+    std::string_view operator*() const { return block_[line_]; }
+    Iterator& operator++() { ++line_; return *this; }
+    bool operator!=(const Iterator& other) const { return line_ != other.line_; }
+
+   private:
+    const LineBlock& block_;
+    std::size_t line_;
+  };
+  Iterator begin() const { return {*this, 0}; }
+  Iterator end() const { return {*this, size()}; }
 
  private:
   void EndLine();
@@ -46,8 +64,6 @@ class LineBlock {
   bool ended_ = false;
 };
 
-// The lines as strings of their own, for lists that are edited line by line.
-TextLines LinesOf(const LineBlock& block);
 
 // Joins with CR LF after every line, the last one included.
 std::string JoinLines(const TextLines& lines);

@@ -10,9 +10,9 @@ std::string NulInOutputText() {
          "aufnehmen kann.";
 }
 
-TextLines MessagesOfFailedRun(TextLines said, std::string_view error) {
-  TextLines errorLines = SplitLines(error);
-  said.insert(said.end(), std::make_move_iterator(errorLines.begin()), std::make_move_iterator(errorLines.end()));
+LineBlock MessagesOfFailedRun(LineBlock said, std::string_view error) {
+  said.Add(error);
+  said.Finish();
   return said;
 }
 

@@ -47,15 +47,14 @@ std::string ReadWholeFile(const std::string& name) {
   return bytes;
 }
 
-LineBlock ReadFileLines(const std::string& name) {
+bool ReadFileLines(const std::string& name, LineBlock& lines) {
   const UniqueKernelHandle file = OpenForReading(name);
-  LineBlock lines;
   // Room for a CR LF in place of each lone line end of short lines.
   LARGE_INTEGER size{};
-  if (::GetFileSizeEx(file.get(), &size)) lines.reserve(static_cast<size_t>(size.QuadPart + size.QuadPart / 16 + 2));
+  if (::GetFileSizeEx(file.get(), &size))
+    lines.reserve(lines.Joined().size() + static_cast<size_t>(size.QuadPart + size.QuadPart / 16 + 2));
   ReadInBlocks(file.get(), [&lines](std::string_view block) { return lines.Add(block); });
-  lines.Finish();
-  return lines;
+  return lines.Finish();
 }
 
 void WriteWholeFile(const std::string& name, const std::string& bytes) {

@@ -84,7 +84,7 @@ class FormSite {
   LineBlock& InputLines() { return inputLines_; }
   LineBlock& OutputLines() { return outputLines_; }
   // The messages of the last run, as the messages page shows and prints them.
-  TextLines& MessageLines() { return messageLines_; }
+  LineBlock& MessageLines() { return messageLines_; }
 
  protected:
   // Handlers queued by Post wait for this message.
@@ -101,7 +101,7 @@ class FormSite {
 
   LineBlock inputLines_;
   LineBlock outputLines_;
-  TextLines messageLines_;
+  LineBlock messageLines_;
   int showCommand_ = SW_SHOWNORMAL;
   int muted_ = 0;
 

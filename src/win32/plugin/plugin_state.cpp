@@ -1,7 +1,7 @@
 #include "win32/plugin/plugin_state.h"
 
-#include <cstring>
 #include <new>
+#include <string>
 
 namespace markwash::win32 {
 namespace {
@@ -11,12 +11,11 @@ ResultKind g_kind = kResultNothing;
 ResultKind CurrentResultKind() { return g_kind; }
 void SetResultKind(ResultKind kind) { g_kind = kind; }
 
-const char* NewResultBlock(const LineBlock& lines) {
-  // A large document may not find room for its one copy; the caller says so.
-  const std::string& text = lines.Joined();
-  char* block = new (std::nothrow) char[text.size() + 1];
-  if (block) std::memcpy(block, text.c_str(), text.size() + 1);
-  return block;
+const char* NewResultBlock(LineBlock& lines) {
+  std::string* block = new (std::nothrow) std::string;
+  if (!block) return nullptr;
+  *block = lines.TakeJoined();
+  return block->c_str();
 }
 
 }  // namespace markwash::win32

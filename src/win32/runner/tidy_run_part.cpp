@@ -32,12 +32,6 @@ bool SetMemoText(HWND memo, const std::wstring& text) {
          static_cast<size_t>(::GetWindowTextLengthW(memo)) == text.size();
 }
 
-// The plug-in's own notes about the run come before what Tidy said.
-TextLines WithNotes(const TextLines& notes, TextLines messages) {
-  messages.insert(messages.begin(), notes.begin(), notes.end());
-  return messages;
-}
-
 // The beep that ends every run, after the cursor is back.
 struct BeepWhenDone {
   ~BeepWhenDone() { ::MessageBeep(0); }
@@ -78,14 +72,14 @@ void TidyRunPart::bRunTidyClick() {
   BeepWhenDone beep;
   WaitCursorScope wait(site_.Cursor());
   LineBlock& output = site_.OutputLines();
-  TextLines notes;
-  TextLines messages;
+  LineBlock messages;
   std::string error;
   bool keepEarlierOutput = false;
   try {
     TempFile config("cfg");
     options_.SaveOptionSet(config.name());
-    notes = AdaptRunConfiguration(config.name(), tidy);
+    // The plug-in's own notes about the run come before what Tidy said.
+    for (const std::string& note : AdaptRunConfiguration(config.name(), tidy)) messages.AddLine(note);
     RunTidy(tidy, config.name(), kTidyShowCommand, site_.InputLines(), output, messages,
             [this](unsigned seconds) { return AskStopTidy(seconds); });
   } catch (const OutputNotOffered& e) {
@@ -95,8 +89,8 @@ void TidyRunPart::bRunTidyClick() {
     error = e.what();
   }
   if (!error.empty()) messages = MessagesOfFailedRun(std::move(messages), error);
-  for (const std::string& left : TakeNewTempLeftovers()) messages.push_back(Utf8ToAnsi(kTempFileLeftText) + left);
-  ShowRunMessages(WithNotes(notes, std::move(messages)));
+  for (const std::string& left : TakeNewTempLeftovers()) messages.AddLine(Utf8ToAnsi(kTempFileLeftText) + left);
+  ShowRunMessages(std::move(messages));
   if (error.empty() || !keepEarlierOutput) {
     // What "O&K" returns is what the output page shows: nothing after a failure.
     if (!error.empty()) output.clear();
@@ -115,7 +109,7 @@ bool TidyRunPart::AskStopTidy(unsigned seconds) {
   return site_.Ask(site_.Window(), Utf8ToWide(HungTidyQuestionText(seconds)), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-void TidyRunPart::ShowRunMessages(TextLines messages) {
+void TidyRunPart::ShowRunMessages(LineBlock messages) {
   site_.MessageLines() = std::move(messages);
   if (TMessageView* view = TMessageView::Of(site_.Control(ControlId::mErrors))) view->LinesChanged();
 }
