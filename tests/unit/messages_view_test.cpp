@@ -32,7 +32,7 @@ TEST(WrappedRows, TheIndexFindsEveryRowsLineAtEveryWidth) {
   for (int width = 1; width <= 20; ++width) {
     SCOPED_TRACE(width);
     WrapIndex index;
-    index.Build(lines, width);
+    index.Build(LineBlock(JoinLines(lines)), width);
     std::size_t row = 0;
     for (std::size_t line = 0; line < lines.size(); ++line) {
       EXPECT_EQ(index.FirstRowOf(line), row);
@@ -42,7 +42,7 @@ TEST(WrappedRows, TheIndexFindsEveryRowsLineAtEveryWidth) {
     EXPECT_EQ(index.RowCount(), row);
   }
   WrapIndex many;
-  many.Build(TextLines(100000, "line 1 column 1 - Warning: missing <!DOCTYPE> declaration"), 40);
+  many.Build(LineBlock(JoinLines(TextLines(100000, "line 1 column 1 - Warning: missing <!DOCTYPE> declaration"))), 40);
   EXPECT_EQ(many.RowCount(), 200000u);
   EXPECT_EQ(many.PlaceOf(199999).line, 99999u);
 }
@@ -64,7 +64,7 @@ TEST(MessagePosition, TidysFormsGiveLineAndColumnOthersNothing) {
 }
 
 TEST(MessageSelection, ClicksShiftArrowsAndSelectAll) {
-  const TextLines messages = {"a", "b", "c", "d"};
+  const LineBlock messages("a\nb\nc\nd");
   MessageSelection s;
   s.Reset(messages.size());
   EXPECT_FALSE(s.current());

@@ -40,7 +40,7 @@ TEST(PrintLayout, LinesBreakAtWholeCharactersTabsStopEveryEightWidthsAndPagesEnd
            {{}, 100, "|"}}) {
     std::string pages;  // "|" starts a page, "x,y:text " is a piece
     const auto lead = [](unsigned char b) { return b == 0x81; };
-    for (const PrintPage& page : LayOutPrintPages(lines, Measurer(), width, 100, lead)) {
+    for (const PrintPage& page : LayOutPrintPages(LineBlock(JoinLines(lines)), Measurer(), width, 100, lead)) {
       pages += "|";
       for (const DrawCommand& c : page.commands)
         pages += std::to_string(c.x) + "," + std::to_string(c.y) + ":" + c.text + " ";

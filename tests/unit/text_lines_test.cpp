@@ -21,10 +21,14 @@ TEST(TextLines, SplitAtEveryKindOfLineEndUpToTheFirstNulAndJoinedWithCrLf) {
                                     {std::string("a\r\nb\0c\r\nd", 9), {"a", "b"}}, {high + "\n" + high, {high, high}}}) {
     EXPECT_EQ(SplitLines(text), lines) << text;
   }
+  const std::string_view text("a\r\nb\r\rc\n\0d", 10);
+  for (std::size_t at = 0; at <= text.size(); ++at) {  // a file read in blocks splits as a whole one
+    LineBlock pieces;
+    pieces.Add(text.substr(0, at));
+    pieces.Add(text.substr(at));
+    EXPECT_EQ(std::to_string(pieces.Finish()) + pieces.Joined() + std::string(pieces[1]), "1a\r\nb\r\n\r\nc\r\nb") << at;
+  }
   EXPECT_EQ(JoinLines({high, ""}), high + "\r\n\r\n");
-  std::vector<char> block(JoinedSize({"<p>a", "b"}) + 1, 'x');  // the host's copy ends in NUL
-  JoinLinesInto({"<p>a", "b"}, block.data());
-  EXPECT_EQ(std::string(block.begin(), block.end()), std::string("<p>a\r\nb\r\n", 10));
   for (const auto& [path, changed] : {std::pair{"C:\\My.Plugins\\Markwash", "C:\\My.Plugins\\Markwash.cfg"},
                                       {"C:.dll", "C:.cfg"}, {"Markwash.old.dll", "Markwash.old.cfg"}}) {
     EXPECT_EQ(ChangeExtension(path, ".cfg"), changed) << path;  // the last of dot, backslash and colon decides

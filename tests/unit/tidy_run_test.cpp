@@ -34,9 +34,9 @@ TEST(TidyRun, TheVersionIsTheFirstDottedNumberStandingAsAWord) {
 TEST(TidyRun, OnlyTidysVerdictsAreNormalExitsAndAFailureIsShownAfterWhatTidySaid) {
   for (std::uint32_t code : {0u, 1u, 2u, 3u, 0xC0000005u}) EXPECT_EQ(IsNormalTidyExit(code), code <= 2) << code;
   EXPECT_NE(AbnormalTidyExitText(0xC0000005u).find("(Exit-Code 0xC0000005)"), std::string::npos);
-  EXPECT_EQ(std::string(HoldsNulByte("<p>x</p>") ? "NUL" : "") + (HoldsNulByte({"<p>\0", 4}) ? "NUL" : ""), "NUL");
-  EXPECT_EQ(MessagesOfFailedRun({"line 1 - Warning: w"}, "Tidy.exe wurde nicht normal beendet.\r\nSein Ergebnis"),
-            (TextLines{"line 1 - Warning: w", "Tidy.exe wurde nicht normal beendet.", "Sein Ergebnis"}));
+  EXPECT_EQ(MessagesOfFailedRun(LineBlock("line 1 - Warning: w"), "Tidy.exe wurde nicht normal beendet.\r\nSein Ergebnis")
+                .Joined(),
+            "line 1 - Warning: w\r\nTidy.exe wurde nicht normal beendet.\r\nSein Ergebnis\r\n");
   for (const auto& [text, shown] : {std::pair{"EXE-Format f\xFCr %1.\r\n", "EXE-Format f\xFCr C:\\T.exe.\r\n"},
                                     {"%1 needs %2!s! and %13.", "C:\\T.exe needs  and ."},
                                     {"100% sure %0", "100% sure %0"}, {"ends in %", "ends in %"}}) {

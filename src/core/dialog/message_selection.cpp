@@ -36,7 +36,7 @@ void MessageSelection::SelectAll() {
   last_ = count_ - 1;
 }
 
-std::string SelectedText(const TextLines& messages, const MessageSelection& selection) {
+std::string SelectedText(const LineBlock& messages, const MessageSelection& selection) {
   std::string text;
   if (!selection.any()) return text;
   for (std::size_t i = selection.first(); i <= selection.last() && i < messages.size(); ++i)

@@ -38,6 +38,6 @@ class MessageSelection {
 };
 
 // The selected messages as the clipboard takes them: CR LF after each.
-std::string SelectedText(const TextLines& messages, const MessageSelection& selection);
+std::string SelectedText(const LineBlock& messages, const MessageSelection& selection);
 
 }  // namespace markwash

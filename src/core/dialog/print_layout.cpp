@@ -120,11 +120,11 @@ class PageWriter {
 
 }  // namespace
 
-std::vector<PrintPage> LayOutPrintPages(const TextLines& lines, const TextMeasurer& measurer,
+std::vector<PrintPage> LayOutPrintPages(const LineBlock& lines, const TextMeasurer& measurer,
                                         int page_width, int page_height,
                                         const std::function<bool(unsigned char)>& is_lead_byte) {
   PageWriter writer(measurer, page_width, page_height, is_lead_byte);
-  for (const auto& line : lines) writer.WriteLine(line);
+  for (std::string_view line : lines) writer.WriteLine(line);
   return writer.Finish();
 }
 

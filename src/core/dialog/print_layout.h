@@ -45,7 +45,7 @@ struct PrintPage {
 // a new page begins; text that would reach past the page's bottom also
 // begins one. An empty list gives one empty page; a page that would stay
 // empty at the end of the output is not sent.
-std::vector<PrintPage> LayOutPrintPages(const TextLines& lines, const TextMeasurer& measurer,
+std::vector<PrintPage> LayOutPrintPages(const LineBlock& lines, const TextMeasurer& measurer,
                                         int page_width, int page_height,
                                         const std::function<bool(unsigned char)>& is_lead_byte = {});
 

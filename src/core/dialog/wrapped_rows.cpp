@@ -67,13 +67,13 @@ std::string ExpandTabs(std::string_view text, std::size_t columns) {
   return expanded;
 }
 
-void WrapIndex::Build(const TextLines& lines, int width) {
+void WrapIndex::Build(const LineBlock& lines, int width) {
   width_ = std::max(1, width);
   firstRow_.clear();
   firstRow_.reserve(lines.size() + 1);
   std::size_t row = 0;
   firstRow_.push_back(0);
-  for (const std::string& line : lines) {
+  for (std::string_view line : lines) {
     row += markwash::RowCount(line, width_);
     firstRow_.push_back(row);
   }

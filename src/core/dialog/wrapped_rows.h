@@ -39,7 +39,7 @@ class WrapIndex {
   };
 
   // O(total length of the lines); no other allocation than the index.
-  void Build(const TextLines& lines, int width);
+  void Build(const LineBlock& lines, int width);
   int width() const { return width_; }
   std::size_t RowCount() const { return firstRow_.empty() ? 0 : firstRow_.back(); }
   std::size_t LineCount() const { return firstRow_.empty() ? 0 : firstRow_.size() - 1; }

@@ -4,17 +4,15 @@
 
 namespace markwash {
 
-bool HoldsNulByte(std::string_view document) { return document.find('\0') != std::string_view::npos; }
-
 std::string NulInOutputText() {
   return "Die Ausgabe von Tidy.exe enthält Null-Bytes und wird nicht übernommen.\r\n"
          "Wahrscheinlich ist eine Ausgabe-Kodierung eingestellt (etwa UTF-16), die der Text des Editors nicht "
          "aufnehmen kann.";
 }
 
-TextLines MessagesOfFailedRun(TextLines said, std::string_view error) {
-  TextLines errorLines = SplitLines(error);
-  said.insert(said.end(), std::make_move_iterator(errorLines.begin()), std::make_move_iterator(errorLines.end()));
+LineBlock MessagesOfFailedRun(LineBlock said, std::string_view error) {
+  said.Add(error);
+  said.Finish();
   return said;
 }
 

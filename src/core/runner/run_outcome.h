@@ -10,15 +10,12 @@
 
 namespace markwash {
 
-// The text would reach the host cut off at its first NUL byte.
-bool HoldsNulByte(std::string_view document);
-
 // The error text for such output (UTF-8): names the likely cause.
 std::string NulInOutputText();
 
 // What the messages page shows after a failed run: what Tidy said, then the
 // error's lines.
-TextLines MessagesOfFailedRun(TextLines said, std::string_view error);
+LineBlock MessagesOfFailedRun(LineBlock said, std::string_view error);
 
 // The line that names a temporary file Windows would not delete yet (UTF-8
 // words; the name is appended in its own bytes by the caller).

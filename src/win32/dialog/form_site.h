@@ -81,10 +81,10 @@ class FormSite {
   WaitCursor& Cursor() { return waitCursor_; }
   virtual HFONT LabelFont(bool bold) const = 0;
   // The host's text and the output of the last run.
-  TextLines& InputLines() { return inputLines_; }
-  TextLines& OutputLines() { return outputLines_; }
+  LineBlock& InputLines() { return inputLines_; }
+  LineBlock& OutputLines() { return outputLines_; }
   // The messages of the last run, as the messages page shows and prints them.
-  TextLines& MessageLines() { return messageLines_; }
+  LineBlock& MessageLines() { return messageLines_; }
 
  protected:
   // Handlers queued by Post wait for this message.
@@ -99,9 +99,9 @@ class FormSite {
   void RunNotification(ControlId id, int code);
   void RunPosted();
 
-  TextLines inputLines_;
-  TextLines outputLines_;
-  TextLines messageLines_;
+  LineBlock inputLines_;
+  LineBlock outputLines_;
+  LineBlock messageLines_;
   int showCommand_ = SW_SHOWNORMAL;
   int muted_ = 0;
 

@@ -40,11 +40,12 @@ class TMarkwashForm : public FormSite {
     return added;
   }
 
-  void SetInputText(std::string_view text) { inputLines_ = SplitLines(text); }
+  void SetInputText(std::string_view text) { inputLines_ = LineBlock(text); }
   int ShowModal();
-  // OK hands the output of the last run, else the input, to this handler
-  // before the dialog closes; an error it raises keeps the dialog open.
-  void OnAccept(std::function<void(const TextLines&)> accept) { accept_ = std::move(accept); }
+  // OK hands the output of the last run, else the input, to this handler,
+  // which may take its text, before the dialog closes; an error it raises
+  // keeps the dialog open.
+  void OnAccept(std::function<void(LineBlock&)> accept) { accept_ = std::move(accept); }
 
   // The windows, for the parts that lay them out or store their state.
   ControlSet& Controls() { return controls_; }
@@ -80,7 +81,7 @@ class TMarkwashForm : public FormSite {
   ControlSet controls_;
   int modalResult_ = kModalNone;
   bool shown_ = false;
-  std::function<void(const TextLines&)> accept_;
+  std::function<void(LineBlock&)> accept_;
   std::vector<std::unique_ptr<FormPart>> parts_;
   std::optional<ErrorBoxOwner> errorBoxOwner_;  // errors of our window procedures show over this form
 };

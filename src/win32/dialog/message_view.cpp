@@ -65,12 +65,12 @@ void TMessageView::RegisterClass() {
 
 TMessageView* TMessageView::Of(HWND window) { return ViewOf<TMessageView>(window, kMessageViewClass); }
 
-const TextLines& TMessageView::Lines() const {
-  static const TextLines kNone;
+const LineBlock& TMessageView::Lines() const {
+  static const LineBlock kNone;
   return lines_ ? *lines_ : kNone;
 }
 
-void TMessageView::Attach(TextLines* lines) {
+void TMessageView::Attach(LineBlock* lines) {
   lines_ = lines;
   LinesChanged();
 }
@@ -119,7 +119,7 @@ void TMessageView::Draw(HDC dc) const {
   ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));  // the page's background, as the memo had
   ScopedSelect font(dc, font_ ? static_cast<HGDIOBJ>(font_) : ::GetStockObject(SYSTEM_FIXED_FONT));
   ::SetBkMode(dc, TRANSPARENT);
-  const TextLines& lines = Lines();
+  const LineBlock& lines = Lines();
   const auto current = selection_.current();
   std::size_t startsOf = SIZE_MAX;  // the line whose row starts are at hand
   std::vector<std::size_t> starts;
@@ -127,7 +127,7 @@ void TMessageView::Draw(HDC dc) const {
   // The row partly in sight at the bottom too.
   for (std::size_t i = 0; i <= PageRows() && top_ + i < index_.RowCount(); ++i) {
     const WrapIndex::Place place = index_.PlaceOf(top_ + i);
-    const std::string& line = lines[place.line];
+    const std::string_view line = lines[place.line];
     if (place.line != startsOf) {
       starts = RowStarts(line, index_.width());
       startsOf = place.line;
@@ -256,7 +256,7 @@ void TMessageView::ShowContextMenu(LPARAM screenPoint) {
 
 LRESULT TMessageView::TextLength() const {
   std::size_t length = 0;
-  for (const std::string& line : Lines()) {
+  for (std::string_view line : Lines()) {
     if (!line.empty())
       length += static_cast<std::size_t>(
           ::MultiByteToWideChar(CP_ACP, 0, line.data(), static_cast<int>(line.size()), nullptr, 0));
@@ -269,7 +269,7 @@ LRESULT TMessageView::GetText(WPARAM capacity, wchar_t* buffer) const {
   if (!buffer || capacity == 0) return 0;
   std::size_t at = 0;
   const std::size_t room = capacity - 1;  // and the closing NUL
-  for (const std::string& line : Lines()) {
+  for (std::string_view line : Lines()) {
     if (at >= room) break;
     const std::wstring wide = AnsiToWide(line) + L"\r\n";
     const std::size_t taken = std::min(wide.size(), room - at);
@@ -357,7 +357,7 @@ LRESULT TMessageView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return GetText(wParam, reinterpret_cast<wchar_t*>(lParam));
     case WM_SETTEXT:
       if (!lines_) return FALSE;
-      *lines_ = SplitLines(WideToAnsi(lParam ? reinterpret_cast<const wchar_t*>(lParam) : L""));
+      *lines_ = LineBlock(WideToAnsi(lParam ? reinterpret_cast<const wchar_t*>(lParam) : L""));
       LinesChanged();
       return TRUE;
     case kMessageViewMessageRect: {

@@ -39,7 +39,7 @@ class TMessageView {
   static TMessageView* Of(HWND window);
 
   // The lines to show, kept by the caller for the view's life.
-  void Attach(TextLines* lines);
+  void Attach(LineBlock* lines);
   // The attached lines changed: nothing is selected any more.
   void LinesChanged();
   std::optional<std::size_t> CurrentMessage() const { return selection_.current(); }
@@ -51,7 +51,7 @@ class TMessageView {
   explicit TMessageView(HWND window) : window_(window) {}
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
-  const TextLines& Lines() const;
+  const LineBlock& Lines() const;
   int Columns() const;
   std::size_t PageRows() const;
   void Reindex();
@@ -70,7 +70,7 @@ class TMessageView {
   HWND window_;
   HFONT font_ = nullptr;
   TextCell cell_;
-  TextLines* lines_ = nullptr;
+  LineBlock* lines_ = nullptr;
   WrapIndex index_;
   MessageSelection selection_;
   std::size_t top_ = 0;  // the first row shown

@@ -26,12 +26,12 @@ void TSourceView::RegisterClass() {
 
 TSourceView* TSourceView::Of(HWND window) { return ViewOf<TSourceView>(window, kSourceViewClass); }
 
-const TextLines& TSourceView::Lines() const {
-  static const TextLines kNone;
+const LineBlock& TSourceView::Lines() const {
+  static const LineBlock kNone;
   return lines_ ? *lines_ : kNone;
 }
 
-void TSourceView::Attach(const TextLines* lines) {
+void TSourceView::Attach(const LineBlock* lines) {
   lines_ = lines;
   mark_.reset();
   left_ = 0;

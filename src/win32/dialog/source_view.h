@@ -30,7 +30,7 @@ class TSourceView {
   static TSourceView* Of(HWND window);
 
   // The document's lines, kept by the caller for the view's life.
-  void Attach(const TextLines* lines);
+  void Attach(const LineBlock* lines);
   // Line in the middle, column marked (column 0: the line alone).
   void ShowPosition(const SourcePosition& position);
 
@@ -39,7 +39,7 @@ class TSourceView {
   explicit TSourceView(HWND window) : window_(window) {}
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
-  const TextLines& Lines() const;
+  const LineBlock& Lines() const;
   std::size_t PageLines() const;
   int GutterWidth() const;
   int TextColumns() const;
@@ -52,7 +52,7 @@ class TSourceView {
   HWND window_;
   HFONT font_ = nullptr;
   TextCell cell_;
-  const TextLines* lines_ = nullptr;
+  const LineBlock* lines_ = nullptr;
   std::size_t top_ = 0;  // the first line in sight, from 0
   int left_ = 0;         // the first column in sight, from 0
   std::optional<SourcePosition> mark_;

@@ -105,7 +105,7 @@ class PrintDocument {
 
 }  // namespace
 
-void PrintTextLines(const TextLines& lines, HWND owner) {
+void PrintTextLines(const LineBlock& lines, HWND owner) {
   const PrintingMark mark(owner);
   const std::string printer = DefaultPrinterName();
   const UniqueDc dc(::CreateDCA("WINSPOOL", printer.c_str(), nullptr, nullptr));

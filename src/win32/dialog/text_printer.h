@@ -13,6 +13,6 @@ namespace markwash::win32 {
 // there is none. Any failing output call stops the job with a system error;
 // the pages written so far are abandoned, so that a later print starts
 // clean. While the job spools, `owner`'s messages keep being dispatched.
-void PrintTextLines(const TextLines& lines, HWND owner);
+void PrintTextLines(const LineBlock& lines, HWND owner);
 
 }  // namespace markwash::win32

@@ -44,7 +44,7 @@ const char* StartPlugin(const char* text) {
   // The block is made before the dialog closes: when memory is short, the
   // user is told and the output stays offered.
   const char* handedBack = nullptr;
-  form->OnAccept([&handedBack](const TextLines& result) {
+  form->OnAccept([&handedBack](LineBlock& result) {
     handedBack = NewResultBlock(result);
     if (!handedBack) throw Error(Utf8ToAnsi(kNoMemoryForResultText));
   });

@@ -1,6 +1,7 @@
 #include "win32/plugin/plugin_state.h"
 
 #include <new>
+#include <string>
 
 namespace markwash::win32 {
 namespace {
@@ -10,11 +11,11 @@ ResultKind g_kind = kResultNothing;
 ResultKind CurrentResultKind() { return g_kind; }
 void SetResultKind(ResultKind kind) { g_kind = kind; }
 
-const char* NewResultBlock(const TextLines& lines) {
-  // A large document may not find room for its one copy; the caller says so.
-  char* block = new (std::nothrow) char[JoinedSize(lines) + 1];
-  if (block) JoinLinesInto(lines, block);
-  return block;
+const char* NewResultBlock(LineBlock& lines) {
+  std::string* block = new (std::nothrow) std::string;
+  if (!block) return nullptr;
+  *block = lines.TakeJoined();
+  return block->c_str();
 }
 
 }  // namespace markwash::win32

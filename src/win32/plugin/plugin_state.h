@@ -10,10 +10,11 @@ enum ResultKind : int { kResultNothing = 0, kResultText = 2 };
 ResultKind CurrentResultKind();
 void SetResultKind(ResultKind kind);
 
-// A new NUL-terminated block holding the lines joined, which is never
-// released, so the host may use it for the rest of the process; it is the
-// only copy the library keeps of the result. Null when memory is short.
-const char* NewResultBlock(const TextLines& lines);
+// The lines with their CR LF as a NUL-terminated block that is never
+// released, so the host may use it for the rest of the process. The lines'
+// own text becomes the block, so a large result is never held twice; they
+// are left empty. Null, and the lines kept, when memory is short.
+const char* NewResultBlock(LineBlock& lines);
 
 // The constant empty text handed back when nothing is returned.
 inline constexpr char kEmptyResult[] = "";

@@ -6,8 +6,7 @@
 
 namespace markwash::win32 {
 
-// Replaces any file of that name; raises "Cannot create file %s". Written in
-// chunks, so that a large document is never held twice.
-void WriteLinesToFile(const std::string& name, const TextLines& lines);
+// Replaces any file of that name; raises "Cannot create file %s".
+void WriteLinesToFile(const std::string& name, const LineBlock& lines);
 
 }  // namespace markwash::win32

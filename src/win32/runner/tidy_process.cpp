@@ -92,18 +92,11 @@ bool WaitForTidy(HANDLE process, const StopTidyQuestion& askStop) {
   return true;
 }
 
-// Tidy's messages followed by what it wrote to standard error.
-TextLines WhatTidySaid(const std::string& messageFile, const std::string& stderrFile) {
-  TextLines said = SplitLines(ReadWholeFile(messageFile));
-  TextLines more = SplitLines(ReadWholeFile(stderrFile));
-  said.insert(said.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
-  return said;
-}
 
 }  // namespace
 
-void RunTidy(const std::string& tidyPath, const std::string& configFile, int showCommand, const TextLines& input,
-             TextLines& output, TextLines& messages, const StopTidyQuestion& askStop) {
+void RunTidy(const std::string& tidyPath, const std::string& configFile, int showCommand, const LineBlock& input,
+             LineBlock& output, LineBlock& messages, const StopTidyQuestion& askStop) {
   TempFile document("HTML");
   WriteLinesToFile(document.name(), input);
   TempFile messageFile("Error");
@@ -121,11 +114,12 @@ void RunTidy(const std::string& tidyPath, const std::string& configFile, int sho
   tidy = {};
   // What Tidy said comes first: it may explain why its document is not
   // offered (half-written after an abnormal end, or unfit for the host).
-  messages = WhatTidySaid(messageFile.name(), stderrFile.name());
+  ReadFileLines(messageFile.name(), messages);
+  ReadFileLines(stderrFile.name(), messages);
   if (!IsNormalTidyExit(exitCode)) throw Error(Utf8ToAnsi(AbnormalTidyExitText(exitCode)));
-  const std::string rewritten = ReadWholeFile(document.name());
-  if (HoldsNulByte(rewritten)) throw OutputNotOffered(Utf8ToAnsi(NulInOutputText()));
-  output = SplitLines(rewritten);
+  LineBlock rewritten;
+  if (ReadFileLines(document.name(), rewritten)) throw OutputNotOffered(Utf8ToAnsi(NulInOutputText()));
+  output = std::move(rewritten);
 }
 
 }  // namespace markwash::win32

@@ -29,14 +29,14 @@ class OutputNotOffered : public Error {
 
 // Runs "<tidy> -config <config> -modify -f <messages> <document>" on the input
 // lines. On a normal end (exit code 0, 1 or 2) `output` receives the rewritten
-// document and `messages` Tidy's messages followed by what it wrote to
-// standard error. A start that fails raises the system error naming the
+// document, and Tidy's messages followed by what it wrote to standard error
+// are added to `messages`. A start that fails raises the system error naming the
 // program; an abnormal end or a stop raises an Error, output with a NUL byte
 // an OutputNotOffered; `output` is then unchanged and `messages` holds
 // whatever Tidy reported. A Tidy that ends while the stop question is open
 // keeps its result. The temporary files are gone on every path, or listed
 // as leftovers (temp_file.h).
-void RunTidy(const std::string& tidyPath, const std::string& configFile, int showCommand, const TextLines& input,
-             TextLines& output, TextLines& messages, const StopTidyQuestion& askStop);
+void RunTidy(const std::string& tidyPath, const std::string& configFile, int showCommand, const LineBlock& input,
+             LineBlock& output, LineBlock& messages, const StopTidyQuestion& askStop);
 
 }  // namespace markwash::win32

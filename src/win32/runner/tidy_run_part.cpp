@@ -25,40 +25,11 @@ namespace {
 constexpr int kTidyShowCommand = SW_SHOWMINNOACTIVE;
 constexpr WPARAM kUnlimitedText = 0x7FFFFFFE;
 
-// The lines as UTF-16 with CR LF after each, converted in place so that a
-// large document is not held once more as joined 8-bit text.
-std::wstring WideTextOf(const TextLines& lines) {
-  size_t total = 0;
-  for (const std::string& line : lines) {
-    if (!line.empty())
-      total += static_cast<size_t>(
-          ::MultiByteToWideChar(CP_ACP, 0, line.data(), static_cast<int>(line.size()), nullptr, 0));
-    total += 2;
-  }
-  std::wstring text(total, L'\0');
-  size_t at = 0;
-  for (const std::string& line : lines) {
-    if (!line.empty())
-      at += static_cast<size_t>(::MultiByteToWideChar(CP_ACP, 0, line.data(), static_cast<int>(line.size()),
-                                                      text.data() + at, static_cast<int>(total - at)));
-    text[at++] = L'\r';
-    text[at++] = L'\n';
-  }
-  text.resize(at);
-  return text;
-}
-
 // True when the memo took the whole text.
 bool SetMemoText(HWND memo, const std::wstring& text) {
   ::SendMessageW(memo, EM_SETLIMITTEXT, kUnlimitedText, 0);
   return ::SendMessageW(memo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())) != FALSE &&
          static_cast<size_t>(::GetWindowTextLengthW(memo)) == text.size();
-}
-
-// The plug-in's own notes about the run come before what Tidy said.
-TextLines WithNotes(const TextLines& notes, TextLines messages) {
-  messages.insert(messages.begin(), notes.begin(), notes.end());
-  return messages;
 }
 
 // The beep that ends every run, after the cursor is back.
@@ -100,15 +71,15 @@ void TidyRunPart::bRunTidyClick() {
   RunningFlag running(tidyRunning_);
   BeepWhenDone beep;
   WaitCursorScope wait(site_.Cursor());
-  TextLines& output = site_.OutputLines();
-  TextLines notes;
-  TextLines messages;
+  LineBlock& output = site_.OutputLines();
+  LineBlock messages;
   std::string error;
   bool keepEarlierOutput = false;
   try {
     TempFile config("cfg");
     options_.SaveOptionSet(config.name());
-    notes = AdaptRunConfiguration(config.name(), tidy);
+    // The plug-in's own notes about the run come before what Tidy said.
+    for (const std::string& note : AdaptRunConfiguration(config.name(), tidy)) messages.AddLine(note);
     RunTidy(tidy, config.name(), kTidyShowCommand, site_.InputLines(), output, messages,
             [this](unsigned seconds) { return AskStopTidy(seconds); });
   } catch (const OutputNotOffered& e) {
@@ -118,8 +89,8 @@ void TidyRunPart::bRunTidyClick() {
     error = e.what();
   }
   if (!error.empty()) messages = MessagesOfFailedRun(std::move(messages), error);
-  for (const std::string& left : TakeNewTempLeftovers()) messages.push_back(Utf8ToAnsi(kTempFileLeftText) + left);
-  ShowRunMessages(WithNotes(notes, std::move(messages)));
+  for (const std::string& left : TakeNewTempLeftovers()) messages.AddLine(Utf8ToAnsi(kTempFileLeftText) + left);
+  ShowRunMessages(std::move(messages));
   if (error.empty() || !keepEarlierOutput) {
     // What "O&K" returns is what the output page shows: nothing after a failure.
     if (!error.empty()) output.clear();
@@ -138,7 +109,7 @@ bool TidyRunPart::AskStopTidy(unsigned seconds) {
   return site_.Ask(site_.Window(), Utf8ToWide(HungTidyQuestionText(seconds)), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-void TidyRunPart::ShowRunMessages(TextLines messages) {
+void TidyRunPart::ShowRunMessages(LineBlock messages) {
   site_.MessageLines() = std::move(messages);
   if (TMessageView* view = TMessageView::Of(site_.Control(ControlId::mErrors))) view->LinesChanged();
 }
@@ -156,7 +127,7 @@ void TidyRunPart::ShowRunOutput() {
     SetMemoText(memo, notice);
     // A memo that cannot hold the text keeps showing the notice; the text
     // still goes back to the host on OK.
-    if (!SetMemoText(memo, WideTextOf(site_.OutputLines()))) SetMemoText(memo, notice);
+    if (!SetMemoText(memo, AnsiToWide(site_.OutputLines().Joined()))) SetMemoText(memo, notice);
   } catch (...) {
     SetMemoText(memo, notice);
   }

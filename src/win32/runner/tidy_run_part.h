@@ -19,7 +19,7 @@ class TidyRunPart : public FormPart {
   void bRunTidyClick();
   void mOutputChange();
   bool AskStopTidy(unsigned seconds);
-  void ShowRunMessages(TextLines messages);
+  void ShowRunMessages(LineBlock messages);
   void ShowRunOutput();
   void ShowPendingRunOutput();  // on arriving at the output page
 
