@@ -281,19 +281,8 @@ LRESULT TMessageView::GetText(WPARAM capacity, wchar_t* buffer) const {
 }
 
 LRESULT TMessageView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (const auto painted = PaintMessage(window_, message, wParam, [this](HDC dc) { Draw(dc); })) return *painted;
   switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = ::BeginPaint(window_, &paint);
-      Draw(dc);
-      ::EndPaint(window_, &paint);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Draw(reinterpret_cast<HDC>(wParam));
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;  // painting fills the background
     case WM_SETFONT:
       font_ = reinterpret_cast<HFONT>(wParam);
       cell_ = MeasureCell(window_, font_);
@@ -346,10 +335,6 @@ LRESULT TMessageView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CONTEXTMENU:
       ShowContextMenu(lParam);
-      return 0;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      ::InvalidateRect(window_, nullptr, FALSE);
       return 0;
     case WM_GETTEXTLENGTH:
       return TextLength();

@@ -147,19 +147,8 @@ bool TSourceView::KeyDown(WPARAM key) {
 }
 
 LRESULT TSourceView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (const auto painted = PaintMessage(window_, message, wParam, [this](HDC dc) { Draw(dc); })) return *painted;
   switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = ::BeginPaint(window_, &paint);
-      Draw(dc);
-      ::EndPaint(window_, &paint);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Draw(reinterpret_cast<HDC>(wParam));
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;  // painting fills the background
     case WM_SETFONT:
       font_ = reinterpret_cast<HFONT>(wParam);
       cell_ = MeasureCell(window_, font_);
@@ -187,10 +176,6 @@ LRESULT TSourceView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_LBUTTONDOWN:
       ::SetFocus(window_);
-      return 0;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      ::InvalidateRect(window_, nullptr, FALSE);
       return 0;
     case kSourceViewGetMark: {
       auto* position = reinterpret_cast<SourcePosition*>(lParam);

@@ -61,4 +61,27 @@ void DrawAnsiText(HDC dc, int x, int y, std::string_view text) {
   ::ExtTextOutW(dc, x, y, 0, nullptr, wide.data(), static_cast<UINT>(wide.size()), nullptr);
 }
 
+std::optional<LRESULT> PaintMessage(HWND window, UINT message, WPARAM wParam, const std::function<void(HDC)>& draw) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = ::BeginPaint(window, &paint);
+      draw(dc);
+      ::EndPaint(window, &paint);
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      draw(reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // painting fills the background
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      ::InvalidateRect(window, nullptr, FALSE);
+      return 0;
+    default:
+      return std::nullopt;
+  }
+}
+
 }  // namespace markwash::win32

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <new>
 #include <optional>
@@ -32,6 +33,11 @@ inline std::size_t ClampTop(std::size_t wanted, std::size_t page, std::size_t co
   const std::size_t last = count > page ? count - page : 0;
   return wanted < last ? wanted : last;
 }
+
+// The painting both views share: the client area through `draw` (also into
+// the device context of WM_PRINTCLIENT), no separate erase, and a repaint
+// when the focus comes or goes. None for any other message.
+std::optional<LRESULT> PaintMessage(HWND window, UINT message, WPARAM wParam, const std::function<void(HDC)>& draw);
 
 // The text (ANSI code page, tabs already expanded) in the font selected into
 // the device context, from its top-left corner.
