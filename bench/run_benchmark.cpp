@@ -6,13 +6,15 @@
 // its level before pluginStart against the document size. After the 20 MB
 // messy run it scrolls the messages from top to bottom by PgDn and reports
 // the time per key. Each run has a fresh process of its own, so that the
-// peaks do not carry over; a table at the end sets the figures beside the
-// targets.
+// peaks do not carry over. Every case is timed several times, the plug-in and
+// Tidy alone in turn, and the table takes the best of each: on a shared
+// machine a run can only be slowed by others, never sped up. The memory is
+// sampled in a run of its own, so that the sampling does not slow a timed one.
 // Then, with a stand-in Tidy that writes 100, 200 and 300 MB of output for a
 // small document, it hands the output back and reports the host's peak
 // memory during "O&K" against the output size.
 //   run_benchmark.exe [Tidy.exe]      (default: MARKWASH_TIDY or ..\..\tidy\Tidy.exe)
-//   run_benchmark.exe --one <MB> clean|messy|docpage pgdn|nopgdn <Tidy.exe> <figures file>
+//   run_benchmark.exe --one <MB> clean|messy|docpage timed|memory|pgdn <Tidy.exe> <figures file>
 //                                     (one run; appends its figures to the file)
 //   run_benchmark.exe --table <figures file>   (the table of runs made with --one)
 //   run_benchmark.exe --large <MB>    (one large-output case)
@@ -24,6 +26,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -50,6 +53,12 @@ StartFn PluginStart(HMODULE library) {
 // view cannot hold the benchmark for hours; the figures say how far it got.
 constexpr int kMaxPageDownKeys = 100000;
 constexpr double kMaxPageDownSeconds = 300;
+
+constexpr int kTimedRuns = 3;
+
+// A user reads the dialog before clicking; the dialog may use that moment
+// (it asks the Tidy it found for its version meanwhile).
+constexpr DWORD kUserReadsMs = 1500;
 
 using ScopedHandle = markwash::win32::UniqueHandle<markwash::win32::KernelHandleTraits>;
 
@@ -102,7 +111,7 @@ std::wstring PrepareRunFolder(const std::wstring& name, const std::wstring& tidy
 }
 
 struct Drive {
-  bool scroll = false;
+  RunMode mode = RunMode::kTimed;
   std::atomic<double> pluginSeconds{-1};
   std::wstring script;
   PageDownFigures pageDown;
@@ -121,16 +130,19 @@ DWORD WINAPI DriveRun(LPVOID param) {
   ::SendMessageW(pages, TCM_SETCURFOCUS, 3, 0);
   drive->script = WindowText(Control(dialog, "mCfg"));
   HWND ok = Control(dialog, "bOK");
+  ::Sleep(kUserReadsMs);
   const LARGE_INTEGER start = Now();
   ::PostMessageW(Control(dialog, "bRunTidy"), BM_CLICK, 0, 0);
-  const bool shown = WaitFor([&] {
-    return ::IsWindowEnabled(ok) && ::SendMessageW(pages, TCM_GETCURSEL, 0, 0) == 1;
-  });
+  // Reading the button's state costs the dialog's thread nothing; asking the
+  // tab control for its page would interrupt it, so that is asked only once
+  // the run is near its end.
+  const bool shown = WaitFor([&] { return ::IsWindowEnabled(ok) != FALSE; }) &&
+                     WaitFor([&] { return ::SendMessageW(pages, TCM_GETCURSEL, 0, 0) == 1; });
   // Shown means drawn: a view that lays out its rows when it paints has
   // done so when this returns.
   if (shown) ::RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   drive->pluginSeconds = shown ? Seconds(start, Now()) : -1;
-  if (shown && drive->scroll)
+  if (shown && drive->mode == RunMode::kPageDown)
     drive->pageDown = ScrollByPageDown(MessagesView(dialog), kMaxPageDownKeys, kMaxPageDownSeconds);
   ::PostMessageW(ok, BM_CLICK, 0, 0);
   return 0;
@@ -172,11 +184,13 @@ DirectRun RunTidyDirectly(const std::wstring& tidy, const std::wstring& folder, 
 }
 
 void PrintRun(const RunFigures& run, double leftMultiple) {
-  std::printf("%-7s %6.2f MB  %7ld message lines  plug-in %7.3f s  Tidy alone %7.3f s  ratio %5.3f"
-              "  host peak +%4.2fx document (left after return +%4.2fx)\n",
+  std::printf("%-7s %6.2f MB  %7ld message lines  plug-in %7.3f s  Tidy alone %7.3f s  ratio %5.3f",
               KindName(run.kind), run.megabytes, run.messageLines, run.pluginSeconds, run.tidySeconds,
-              run.tidySeconds > 0 ? run.pluginSeconds / run.tidySeconds : 0.0, run.memoryMultiple, leftMultiple);
-  if (run.scrolled) {
+              run.tidySeconds > 0 ? run.pluginSeconds / run.tidySeconds : 0.0);
+  if (run.mode == RunMode::kMemory)
+    std::printf("  host peak +%4.2fx document (left after return +%4.2fx)", run.memoryMultiple, leftMultiple);
+  std::printf("\n");
+  if (run.mode == RunMode::kPageDown) {
     std::printf("        PgDn through the messages: %d keys, slowest %.1f ms, mean %.2f ms, %s\n",
                 run.pageDown.keys, run.pageDown.slowestMs, run.pageDown.meanMs,
                 run.pageDown.reachedEnd ? "to the end" : "stopped before the end");
@@ -185,7 +199,7 @@ void PrintRun(const RunFigures& run, double leftMultiple) {
 }
 
 // One run, in this process: prints its line and appends its figures to `figuresFile`.
-int MeasureOne(int megabytes, DocumentKind kind, bool scroll, const std::wstring& tidy,
+int MeasureOne(int megabytes, DocumentKind kind, RunMode mode, const std::wstring& tidy,
                const std::wstring& figuresFile) {
   const std::string kindName = KindName(kind);
   const std::wstring folder = PrepareRunFolder(
@@ -195,16 +209,20 @@ int MeasureOne(int megabytes, DocumentKind kind, bool scroll, const std::wstring
   if (!start) return 1;
   const std::string document = MakeDocument(kind, static_cast<size_t>(megabytes) << 20);
   Drive drive;
-  drive.scroll = scroll;
+  drive.mode = mode;
   RunFigures figures;
   double leftMultiple = 0;
   {
-    PeakWatch memory;
+    std::unique_ptr<PeakWatch> memory;
+    if (mode == RunMode::kMemory) memory = std::make_unique<PeakWatch>();
     const ScopedHandle driver = StartThread(DriveRun, &drive);
     start(document.c_str(), 0, 0);
     ::WaitForSingleObject(driver.get(), INFINITE);
-    figures.memoryMultiple = static_cast<double>(memory.StopAndGetPeakAbove()) / static_cast<double>(document.size());
-    leftMultiple = static_cast<double>(memory.LeftAbove()) / static_cast<double>(document.size());
+    if (memory) {
+      figures.memoryMultiple =
+          static_cast<double>(memory->StopAndGetPeakAbove()) / static_cast<double>(document.size());
+      leftMultiple = static_cast<double>(memory->LeftAbove()) / static_cast<double>(document.size());
+    }
   }
   const DirectRun direct = RunTidyDirectly(folder + L"Tidy.exe", folder, document, ToAnsi(drive.script));
   figures.kind = kind;
@@ -212,7 +230,7 @@ int MeasureOne(int megabytes, DocumentKind kind, bool scroll, const std::wstring
   figures.messageLines = direct.messageLines;
   figures.pluginSeconds = drive.pluginSeconds;
   figures.tidySeconds = direct.seconds;
-  figures.scrolled = scroll;
+  figures.mode = mode;
   figures.pageDown = drive.pageDown;
   PrintRun(figures, leftMultiple);
   ::FreeLibrary(library);
@@ -303,17 +321,20 @@ int RunAll(const std::wstring& tidy) {
   ::DeleteFileW(figuresFile.c_str());
   std::printf("Whole plug-in run (click to results shown) against Tidy.exe alone, and host peak memory\n");
   std::fflush(stdout);
-  auto one = [&](int megabytes, const wchar_t* kind, bool scroll) {
-    return L"--one " + std::to_wstring(megabytes) + L" " + kind + (scroll ? L" pgdn" : L" nopgdn") + L" \"" + tidy +
-           L"\" \"" + figuresFile + L"\"";
+  auto one = [&](int megabytes, const wchar_t* kind, RunMode mode) {
+    return L"--one " + std::to_wstring(megabytes) + L" " + kind + L" " + ModeName(mode) + L" \"" + tidy + L"\" \"" +
+           figuresFile + L"\"";
   };
   std::vector<std::wstring> runs;
+  auto add = [&](int megabytes, const wchar_t* kind) {
+    for (int i = 0; i < kTimedRuns; ++i) runs.push_back(one(megabytes, kind, RunMode::kTimed));
+    runs.push_back(one(megabytes, kind, RunMode::kMemory));
+  };
   for (const wchar_t* kind : {L"clean", L"messy"})
-    for (int megabytes : {1, 5, 20}) {
-      // The largest list of messages is the one to scroll.
-      runs.push_back(one(megabytes, kind, megabytes == 20 && kind == std::wstring(L"messy")));
-    }
-  runs.push_back(one(2, L"docpage", false));
+    for (int megabytes : {1, 5, 20}) add(megabytes, kind);
+  add(2, L"docpage");
+  // The largest list of messages is the one to scroll.
+  runs.push_back(one(20, L"messy", RunMode::kPageDown));
   int status = 0;
   for (const std::wstring& arguments : runs) status |= RunChild(arguments);
   PrintSummary(ReadFigures(figuresFile));
@@ -333,7 +354,9 @@ int wmain(int argc, wchar_t** argv) {
   if (argc > 6 && std::wstring(argv[1]) == L"--one") {
     DocumentKind kind;
     if (!KindFromName(ToAnsi(argv[3]), &kind)) return 2;
-    return MeasureOne(std::atoi(ToAnsi(argv[2]).c_str()), kind, std::wstring(argv[4]) == L"pgdn", argv[5], argv[6]);
+    RunMode mode;
+    if (!ModeFromName(argv[4], &mode)) return 2;
+    return MeasureOne(std::atoi(ToAnsi(argv[2]).c_str()), kind, mode, argv[5], argv[6]);
   }
   return RunAll(argc > 1 ? argv[1] : DefaultTidy());
 }

@@ -1,5 +1,6 @@
 #include "summary_table.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -50,14 +51,74 @@ void PrintPageDown(const PageDownFigures& keys) {
   if (!keys.focused) std::printf(" (view not focused)");
 }
 
+constexpr const wchar_t* kModeNames[] = {L"timed", L"memory", L"pgdn"};
+
+// The runs of one document, taken together.
+struct DocumentFigures {
+  DocumentKind kind = DocumentKind::kClean;
+  double megabytes = 0;
+  long messageLines = 0;
+  double bestPlugin = -1, worstPlugin = -1, bestTidy = -1, worstTidy = -1;
+  int timedRuns = 0;
+  double memoryMultiple = 0;
+  bool scrolled = false;
+  PageDownFigures pageDown;
+};
+
+void KeepBest(double value, double& best, double& worst) {
+  if (value <= 0) return;
+  best = best < 0 ? value : std::min(best, value);
+  worst = std::max(worst, value);
+}
+
+std::vector<DocumentFigures> ByDocument(const std::vector<RunFigures>& runs) {
+  std::vector<DocumentFigures> documents;
+  for (const RunFigures& run : runs) {
+    auto same = std::find_if(documents.begin(), documents.end(), [&](const DocumentFigures& d) {
+      return d.kind == run.kind && static_cast<int>(d.megabytes) == static_cast<int>(run.megabytes);
+    });
+    if (same == documents.end()) {
+      DocumentFigures added;
+      added.kind = run.kind;
+      added.megabytes = run.megabytes;
+      same = documents.insert(documents.end(), added);
+    }
+    DocumentFigures& d = *same;
+    d.messageLines = std::max(d.messageLines, run.messageLines);
+    KeepBest(run.tidySeconds, d.bestTidy, d.worstTidy);
+    if (run.mode == RunMode::kTimed) {
+      KeepBest(run.pluginSeconds, d.bestPlugin, d.worstPlugin);
+      ++d.timedRuns;
+    }
+    if (run.mode == RunMode::kMemory) d.memoryMultiple = std::max(d.memoryMultiple, run.memoryMultiple);
+    if (run.mode == RunMode::kPageDown) {
+      d.scrolled = true;
+      d.pageDown = run.pageDown;
+    }
+  }
+  return documents;
+}
+
 }  // namespace
+
+const wchar_t* ModeName(RunMode mode) { return kModeNames[static_cast<int>(mode)]; }
+
+bool ModeFromName(const std::wstring& name, RunMode* mode) {
+  for (RunMode m : {RunMode::kTimed, RunMode::kMemory, RunMode::kPageDown}) {
+    if (name == ModeName(m)) {
+      *mode = m;
+      return true;
+    }
+  }
+  return false;
+}
 
 bool AppendFigures(const std::wstring& path, const RunFigures& run) {
   ScopedFile file = OpenFile(path, L"a");
   if (!file) return false;
   const PageDownFigures& keys = run.pageDown;
   std::fprintf(file.get(), "%s %.6f %ld %.6f %.6f %.6f %d %d %d %d %.6f %.6f %d %.3f\n", KindName(run.kind), run.megabytes,
-               run.messageLines, run.pluginSeconds, run.tidySeconds, run.memoryMultiple, run.scrolled ? 1 : 0,
+               run.messageLines, run.pluginSeconds, run.tidySeconds, run.memoryMultiple, static_cast<int>(run.mode),
                keys.viewFound ? 1 : 0, keys.focused ? 1 : 0, keys.keys, keys.slowestMs, keys.meanMs,
                keys.reachedEnd ? 1 : 0, keys.shownPercent);
   return std::fclose(file.release()) == 0;
@@ -69,13 +130,14 @@ std::vector<RunFigures> ReadFigures(const std::wstring& path) {
   if (!file) return runs;
   char kind[16];
   RunFigures run;
-  int scrolled, found, focused, reachedEnd;
+  int mode, found, focused, reachedEnd;
   PageDownFigures& keys = run.pageDown;
   while (std::fscanf(file.get(), "%15s %lf %ld %lf %lf %lf %d %d %d %d %lf %lf %d %lf", kind, &run.megabytes,
-                     &run.messageLines, &run.pluginSeconds, &run.tidySeconds, &run.memoryMultiple, &scrolled, &found,
+                     &run.messageLines, &run.pluginSeconds, &run.tidySeconds, &run.memoryMultiple, &mode, &found,
                      &focused, &keys.keys, &keys.slowestMs, &keys.meanMs, &reachedEnd, &keys.shownPercent) == 14) {
     if (!KindFromName(kind, &run.kind)) continue;
-    run.scrolled = scrolled != 0;
+    if (mode < 0 || mode > static_cast<int>(RunMode::kPageDown)) continue;
+    run.mode = static_cast<RunMode>(mode);
     keys.viewFound = found != 0;
     keys.focused = focused != 0;
     keys.reachedEnd = reachedEnd != 0;
@@ -85,19 +147,23 @@ std::vector<RunFigures> ReadFigures(const std::wstring& path) {
 }
 
 void PrintSummary(const std::vector<RunFigures>& runs) {
-  std::printf("\nAgainst the targets (ratio = plug-in run / Tidy alone; memory = host peak above its level before"
-              " pluginStart, in document sizes; PgDn in ms per key)\n");
-  std::printf("%-8s %6s %9s %10s %8s %7s %7s %-3s %8s %7s %-3s %6s %10s %8s %7s\n", "document", "MB", "msg lines",
-              "plug-in s", "Tidy s", "ratio", "target", "", "memory", "target", "", "keys", "slowest", "mean",
-              "target");
-  for (const RunFigures& run : runs) {
-    const double ratio = run.tidySeconds > 0 ? run.pluginSeconds / run.tidySeconds : 0;
-    const double ratioTarget = RatioTarget(run), memoryTarget = MemoryTarget(run);
-    std::printf("%-8s %6.2f %9ld %10.3f %8.3f %7.3f %7s %-3s %7.2fx %7s %-3s", KindName(run.kind), run.megabytes,
-                run.messageLines, run.pluginSeconds, run.tidySeconds, ratio,
-                TargetText(ratioTarget, "<=%.2f").c_str(), Verdict(ratio, ratioTarget), run.memoryMultiple,
-                TargetText(memoryTarget, "<=%.0fx").c_str(), Verdict(run.memoryMultiple, memoryTarget));
-    if (run.scrolled) PrintPageDown(run.pageDown);
+  std::printf("\nAgainst the targets (ratio = best plug-in run / best run of Tidy alone, the slowest of each in"
+              " brackets; memory = host peak above its level before pluginStart, in document sizes; PgDn in ms per"
+              " key)\n");
+  std::printf("%-8s %6s %9s %4s %17s %17s %7s %7s %-3s %8s %7s %-3s %6s %10s %8s %7s\n", "document", "MB",
+              "msg lines", "runs", "plug-in s", "Tidy s", "ratio", "target", "", "memory", "target", "", "keys",
+              "slowest", "mean", "target");
+  for (const DocumentFigures& d : ByDocument(runs)) {
+    RunFigures like;
+    like.kind = d.kind;
+    like.megabytes = d.megabytes;
+    const double ratio = d.bestTidy > 0 ? d.bestPlugin / d.bestTidy : 0;
+    const double ratioTarget = RatioTarget(like), memoryTarget = MemoryTarget(like);
+    std::printf("%-8s %6.2f %9ld %4d %7.3f (%7.3f) %7.3f (%7.3f) %7.3f %7s %-3s %7.2fx %7s %-3s", KindName(d.kind),
+                d.megabytes, d.messageLines, d.timedRuns, d.bestPlugin, d.worstPlugin, d.bestTidy, d.worstTidy, ratio,
+                TargetText(ratioTarget, "<=%.2f").c_str(), Verdict(ratio, ratioTarget), d.memoryMultiple,
+                TargetText(memoryTarget, "<=%.0fx").c_str(), Verdict(d.memoryMultiple, memoryTarget));
+    if (d.scrolled) PrintPageDown(d.pageDown);
     std::printf("\n");
   }
   std::fflush(stdout);

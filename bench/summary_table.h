@@ -11,14 +11,21 @@
 
 namespace bench {
 
+// What a run measures besides its times: nothing more, the host's memory
+// (sampled, which costs the run some time), or the PgDn scroll afterwards.
+enum class RunMode { kTimed, kMemory, kPageDown };
+
+const wchar_t* ModeName(RunMode mode);
+bool ModeFromName(const std::wstring& name, RunMode* mode);
+
 struct RunFigures {
   DocumentKind kind = DocumentKind::kClean;
+  RunMode mode = RunMode::kTimed;
   double megabytes = 0;
   long messageLines = 0;     // lines Tidy alone wrote to its message file
   double pluginSeconds = -1;  // click on "&Tidy starten" to the results shown
   double tidySeconds = -1;    // the same Tidy.exe alone on the same document
   double memoryMultiple = 0;  // host peak above its level before pluginStart / document size
-  bool scrolled = false;
   PageDownFigures pageDown;
 };
 
@@ -28,6 +35,8 @@ bool AppendFigures(const std::wstring& path, const RunFigures& figures);
 // All lines of `path`; a line that does not read is left out.
 std::vector<RunFigures> ReadFigures(const std::wstring& path);
 
+// One line per document: the best times of its timed runs, the memory of its
+// memory run, the scroll of its PgDn run.
 void PrintSummary(const std::vector<RunFigures>& runs);
 
 }  // namespace bench
