@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 
 #include "rig/rig.h"
@@ -207,7 +209,10 @@ TEST(Running, SafelyAcrossCallsOfOneLibrary) {
   const auto cancelled = rig::RunDialog(plugin, "<p>z", [&](Dialog& d) {
     RunTidy(d);
     // The read-only message file is gone; the document still held open is named.
-    const auto left = rig::ListFolder(plugin.tempFolder());
+    auto left = rig::ListFolder(plugin.tempFolder());
+    left.erase(std::remove_if(left.begin(), left.end(),  // the dialog's copy of the document
+                              [](const std::wstring& name) { return name.rfind(L"Doc", 0) == 0; }),
+               left.end());
     ASSERT_EQ(1u, left.size());
     const std::string leftName = rig::ToAnsi(left[0]);
     EXPECT_TRUE(Has(Memo(d, "mErrors"), leftName)) << Memo(d, "mErrors");

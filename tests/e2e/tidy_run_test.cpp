@@ -5,6 +5,7 @@
 // write only to standard error.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "core/options/catalogue.h"
@@ -54,9 +55,15 @@ TEST(TidyRun, RealTidyThenStandInsInOneLibrary) {
     EXPECT_FALSE(Has(messages, "Config:")) << messages;
     EXPECT_TRUE(rig::IsEnabled(d.Get("bOK")));
     shown = Output(d);
-    EXPECT_TRUE(rig::ListFolder(plugin.tempFolder()).empty()) << "the temporary files are gone";
+    // The run's files are gone; the dialog keeps its copy of the host's
+    // text (with CR LF) in a file of its own, not in the host's memory.
+    const auto left = rig::ListFolder(plugin.tempFolder());
+    ASSERT_EQ(1u, left.size());
+    EXPECT_EQ(L"Doc", left[0].substr(0, 3));
+    EXPECT_EQ(49u, std::filesystem::file_size(plugin.tempFolder() + left[0]));
     d.Click("bOK");
   });
+  EXPECT_TRUE(rig::ListFolder(plugin.tempFolder()).empty()) << "the copy went with the dialog";
   EXPECT_EQ(2, accepted.kind);
   EXPECT_EQ(shown, accepted.text);
   for (const char* part : {"<!DOCTYPE html>\r\n", "<TITLE>Weg</TITLE>\r\n", "<P>eins</P>\r\n", "<P>drei &auml;</P>\r\n"})

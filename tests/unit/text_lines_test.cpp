@@ -2,6 +2,7 @@
 // the lines of an HTML Tidy configuration file with the values in them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
 #include "core/common/error.h"
@@ -21,13 +22,34 @@ TEST(TextLines, SplitAtEveryKindOfLineEndUpToTheFirstNulAndJoinedWithCrLf) {
                                     {std::string("a\r\nb\0c\r\nd", 9), {"a", "b"}}, {high + "\n" + high, {high, high}}}) {
     EXPECT_EQ(SplitLines(text), lines) << text;
   }
-  const std::string_view text("a\r\nb\r\rc\n\0d", 10);
-  for (std::size_t at = 0; at <= text.size(); ++at) {  // a file read in blocks splits as a whole one
-    LineBlock pieces;
-    pieces.Add(text.substr(0, at));
-    pieces.Add(text.substr(at));
-    EXPECT_EQ(std::to_string(pieces.Finish()) + pieces.Joined() + std::string(pieces[1]), "1a\r\nb\r\n\r\nc\r\nb") << at;
+  // A file read in pieces, through a buffer or straight into the block,
+  // splits as a whole one: with every kind of line end and a NUL, and with
+  // CR LF only, which stays where it was written.
+  for (const std::string_view text : {std::string_view("a\r\nb\r\rc\n\0d", 10), std::string_view("a\r\nb\r\n\r\nc\r\n")}) {
+    for (std::size_t at = 0; at <= text.size(); ++at) {
+      for (const bool straight : {false, true}) {
+        LineBlock pieces;
+        for (const std::string_view piece : {text.substr(0, at), text.substr(at)}) {
+          if (!straight) {
+            pieces.Add(piece);
+            continue;
+          }
+          std::copy(piece.begin(), piece.end(), pieces.Room(piece.size() + 3));  // more room than written
+          pieces.AddWritten(piece.size());
+        }
+        const bool nul = pieces.Finish();
+        EXPECT_EQ(std::to_string(nul) + std::string(pieces.Joined()) + std::string(pieces[1]),
+                  std::to_string(text.size() == 10) + "a\r\nb\r\n\r\nc\r\nb")
+            << at << straight;
+      }
+    }
   }
+  LineBlock kept("p\r\nq");
+  const std::string copy(kept.Joined());
+  kept.KeepTextIn(copy);
+  const std::string second(kept[1]);
+  const std::string taken = kept.TakeJoined();
+  EXPECT_EQ(second + taken + std::to_string(kept.size()), "qp\r\nq\r\n0");
   EXPECT_EQ(JoinLines({high, ""}), high + "\r\n\r\n");
   for (const auto& [path, changed] : {std::pair{"C:\\My.Plugins\\Markwash", "C:\\My.Plugins\\Markwash.cfg"},
                                       {"C:.dll", "C:.cfg"}, {"Markwash.old.dll", "Markwash.old.cfg"}}) {

@@ -1,5 +1,6 @@
 #include "core/common/text_lines.h"
 
+#include <algorithm>
 #include <utility>
 
 
@@ -14,9 +15,9 @@ TextLines SplitLines(std::string_view text) {
 }
 
 LineBlock::LineBlock(std::string_view text) {
-  // Room for a CR LF in place of each lone line end of short lines.
-  reserve(text.size() + text.size() / 16 + 2);
-  Add(text);
+  reserve(text.size() + 2);
+  std::copy(text.begin(), text.end(), Room(text.size()));
+  AddWritten(text.size());
   Finish();
 }
 
@@ -44,6 +45,48 @@ bool LineBlock::Add(std::string_view piece) {
   return !ended_;
 }
 
+char* LineBlock::Room(std::size_t bytes) {
+  written_ = text_.size();
+  text_.resize(written_ + bytes);
+  return text_.data() + written_;
+}
+
+bool LineBlock::AddWritten(std::size_t written) {
+  const std::size_t from = written_;
+  text_.resize(from + written);
+  const std::string_view piece = std::string_view(text_).substr(from);
+  if (ended_ || pendingCr_ || piece.find('\0') != std::string_view::npos) return Keep(from);
+  // Only CR LF line ends: every line stays where it is.
+  const std::size_t lines = starts_.size(), open = open_;
+  for (std::size_t i = 0; i < piece.size(); ++i) {
+    const char c = piece[i];
+    if (c != '\r' && c != '\n') continue;
+    if (c == '\n' || i + 1 == piece.size() || piece[i + 1] != '\n') {
+      starts_.resize(lines);
+      open_ = open;
+      return Keep(from);
+    }
+    starts_.push_back(open_);
+    open_ = from + ++i + 1;
+  }
+  return true;
+}
+
+// A written piece with other line ends, or after a NUL or a CR: it is split
+// as Add splits it.
+bool LineBlock::Keep(std::size_t from) {
+  const std::string piece = text_.substr(from);
+  text_.resize(from);
+  // Sized once: each lone CR or LF becomes two bytes.
+  std::size_t lone = 0;
+  for (std::size_t i = 0; i < piece.size(); ++i) {
+    if (piece[i] == '\n' && (i == 0 || piece[i - 1] != '\r')) ++lone;
+    if (piece[i] == '\r' && (i + 1 == piece.size() || piece[i + 1] != '\n')) ++lone;
+  }
+  reserve(text_.size() + piece.size() + lone + 2);
+  return Add(piece);
+}
+
 bool LineBlock::Finish() {
   if (text_.size() > open_) EndLine();
   pendingCr_ = false;
@@ -64,9 +107,14 @@ void LineBlock::EndLine() {
 }
 
 std::string LineBlock::TakeJoined() {
-  std::string text = std::move(text_);
+  std::string text = elsewhere_.data() ? std::string(elsewhere_) : std::move(text_);
   clear();
   return text;
+}
+
+void LineBlock::KeepTextIn(std::string_view elsewhere) {
+  elsewhere_ = elsewhere;
+  std::string().swap(text_);
 }
 
 void LineBlock::clear() {
@@ -76,7 +124,7 @@ void LineBlock::clear() {
 
 std::string_view LineBlock::operator[](std::size_t line) const {
   const std::size_t end = line + 1 < starts_.size() ? starts_[line + 1] : open_;
-  return std::string_view(text_).substr(starts_[line], end - starts_[line] - 2);
+  return Joined().substr(starts_[line], end - starts_[line] - 2);
 }
 
 std::string JoinLines(const TextLines& lines) {

@@ -25,6 +25,12 @@ class LineBlock {
 
   // False once a NUL byte has ended the text; later pieces are ignored.
   bool Add(std::string_view piece);
+  // The same for a piece written straight into the block (a file read into
+  // it, without a buffer beside it): Room gives space for `bytes` more at the
+  // end, AddWritten takes the first `written` of them and drops the rest.
+  // Text with CR LF line ends stays where it was written.
+  char* Room(std::size_t bytes);
+  bool AddWritten(std::size_t written);
   // Ends the last line when the text did not; true when a NUL byte ended the
   // text. Another text may follow.
   bool Finish();
@@ -34,9 +40,13 @@ class LineBlock {
   std::size_t size() const { return starts_.size(); }
   bool empty() const { return starts_.empty(); }
   std::string_view operator[](std::size_t line) const;  // without its CR LF
-  const std::string& Joined() const { return text_; }
-  // The joined text moved out; the block is left empty.
+  std::string_view Joined() const { return elsewhere_.data() ? elsewhere_ : std::string_view(text_); }
+  // The joined text moved out (copied when kept elsewhere); the block is left empty.
   std::string TakeJoined();
+  // From now on the block reads its text from `elsewhere`, which holds the
+  // same bytes as Joined() for the block's life (a copy in a file, say), and
+  // gives its own memory back. Such a block takes no more text.
+  void KeepTextIn(std::string_view elsewhere);
   void clear();  // gives the memory back
   void reserve(std::size_t bytes) { text_.reserve(bytes); }
 
@@ -56,12 +66,15 @@ class LineBlock {
 
  private:
   void EndLine();
+  bool Keep(std::size_t from);
 
   std::string text_;  // ended lines with CR LF, then the start of an unended one
+  std::string_view elsewhere_;  // the same text, when kept elsewhere
   std::vector<std::size_t> starts_;
   std::size_t open_ = 0;    // where the unended line starts in text_
   bool pendingCr_ = false;  // the last piece ended in CR: an LF next is its partner
   bool ended_ = false;
+  std::size_t written_ = 0;  // where the room given last starts
 };
 
 

@@ -14,6 +14,8 @@ namespace markwash::win32 {
 
 namespace {
 
+constexpr std::size_t kSmallBlock = 64 << 10;
+
 UniqueKernelHandle OpenForReading(const std::string& name) {
   UniqueKernelHandle file(::CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                         FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -21,15 +23,19 @@ UniqueKernelHandle OpenForReading(const std::string& name) {
   return file;
 }
 
-// Hands the file to `take` in large blocks until the end or until `take`
-// returns false.
-template <typename Take>
-void ReadInBlocks(HANDLE file, Take take) {
-  std::vector<char> buffer(1 << 20);
-  DWORD got = 0;
-  do {
-    if (!::ReadFile(file, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr)) RaiseLastSystemError();
-  } while (got > 0 && take(std::string_view(buffer.data(), got)));
+// Reads until `target` is full or the file ends; how much it read. On a
+// failure `undo` runs before the error is raised.
+template <typename Undo>
+std::size_t ReadUpTo(HANDLE file, char* target, std::size_t room, Undo undo) {
+  std::size_t got = 0;
+  for (DWORD part = 0; got < room; got += part) {
+    if (!::ReadFile(file, target + got, static_cast<DWORD>(room - got), &part, nullptr)) {
+      undo();
+      RaiseLastSystemError();
+    }
+    if (part == 0) break;
+  }
+  return got;
 }
 
 }  // namespace
@@ -39,21 +45,30 @@ std::string ReadWholeFile(const std::string& name) {
   std::string bytes;
   // Sized once up front: a large document is not copied while it grows.
   LARGE_INTEGER size{};
-  if (::GetFileSizeEx(file.get(), &size)) bytes.reserve(static_cast<size_t>(size.QuadPart));
-  ReadInBlocks(file.get(), [&bytes](std::string_view block) {
-    bytes.append(block);
-    return true;
-  });
+  if (::GetFileSizeEx(file.get(), &size)) bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+  std::vector<char> buffer(kSmallBlock);
+  for (std::size_t got; (got = ReadUpTo(file.get(), buffer.data(), buffer.size(), [] {})) > 0;)
+    bytes.append(buffer.data(), got);
   return bytes;
 }
 
 bool ReadFileLines(const std::string& name, LineBlock& lines) {
   const UniqueKernelHandle file = OpenForReading(name);
-  // Room for a CR LF in place of each lone line end of short lines.
+  // Read straight into the block, sized once for the whole file: a large
+  // file costs its bytes and nothing beside them.
   LARGE_INTEGER size{};
-  if (::GetFileSizeEx(file.get(), &size))
-    lines.reserve(lines.Joined().size() + static_cast<size_t>(size.QuadPart + size.QuadPart / 16 + 2));
-  ReadInBlocks(file.get(), [&lines](std::string_view block) { return lines.Add(block); });
+  const std::size_t expected = ::GetFileSizeEx(file.get(), &size) ? static_cast<std::size_t>(size.QuadPart) : 0;
+  if (expected > 0) {
+    lines.reserve(lines.Joined().size() + expected + 2);
+    const std::size_t got = ReadUpTo(file.get(), lines.Room(expected), expected, [&] { lines.AddWritten(0); });
+    if (!lines.AddWritten(got) || got < expected) return lines.Finish();
+  }
+  // What a file holds beyond its measured size (it grew meanwhile) comes in
+  // small pieces: the common case only learns here that the file has ended.
+  std::vector<char> buffer(kSmallBlock);
+  for (std::size_t got; (got = ReadUpTo(file.get(), buffer.data(), buffer.size(), [] {})) > 0;) {
+    if (!lines.Add(std::string_view(buffer.data(), got))) break;
+  }
   return lines.Finish();
 }
 

@@ -16,6 +16,7 @@
 #include "core/common/text_lines.h"
 #include "core/common/wait_cursor.h"
 #include "core/dialog/layout_table.h"
+#include "win32/common/mapped_text_copy.h"
 #include "win32/dialog/screen_cursor.h"
 
 namespace markwash::win32 {
@@ -99,6 +100,8 @@ class FormSite {
   void RunNotification(ControlId id, int code);
   void RunPosted();
 
+  // Where the host's text lies (see SetInputText); goes after the lines that read it.
+  MappedTextCopy inputCopy_;
   LineBlock inputLines_;
   LineBlock outputLines_;
   LineBlock messageLines_;

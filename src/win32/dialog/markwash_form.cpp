@@ -74,6 +74,12 @@ void TMarkwashForm::FormCreate() {
   outputLines_.clear();
 }
 
+void TMarkwashForm::SetInputText(std::string_view text) {
+  inputLines_ = LineBlock(text);
+  inputCopy_ = MappedTextCopy::Of(inputLines_.Joined());
+  if (inputCopy_) inputLines_.KeepTextIn(inputCopy_.text());
+}
+
 void TMarkwashForm::FormDestroy() {
   inputLines_.clear();
   outputLines_.clear();

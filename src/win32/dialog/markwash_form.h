@@ -40,7 +40,10 @@ class TMarkwashForm : public FormSite {
     return added;
   }
 
-  void SetInputText(std::string_view text) { inputLines_ = LineBlock(text); }
+  // The host's text, split into lines; its bytes are kept in a temporary
+  // file rather than a second time in the host's memory, where the
+  // temporary folder can take them.
+  void SetInputText(std::string_view text);
   int ShowModal();
   // OK hands the output of the last run, else the input, to this handler,
   // which may take its text, before the dialog closes; an error it raises

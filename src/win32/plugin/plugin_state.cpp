@@ -1,5 +1,6 @@
 #include "win32/plugin/plugin_state.h"
 
+#include <memory>
 #include <new>
 #include <string>
 
@@ -12,10 +13,14 @@ ResultKind CurrentResultKind() { return g_kind; }
 void SetResultKind(ResultKind kind) { g_kind = kind; }
 
 const char* NewResultBlock(LineBlock& lines) {
-  std::string* block = new (std::nothrow) std::string;
+  std::unique_ptr<std::string> block(new (std::nothrow) std::string);
   if (!block) return nullptr;
-  *block = lines.TakeJoined();
-  return block->c_str();
+  try {
+    *block = lines.TakeJoined();  // a copy when the lines are kept in a file
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+  return block.release()->c_str();
 }
 
 }  // namespace markwash::win32

@@ -25,9 +25,9 @@ void WriteLinesToFile(const std::string& name, const LineBlock& lines) {
   UniqueKernelHandle file(::CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                         FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) throw Error(FormatMessageText("Cannot create file %s", name));
-  const std::string& text = lines.Joined();
+  const std::string_view text = lines.Joined();
   for (size_t done = 0; done < text.size(); done += kWriteChunk)
-    WriteOrRaise(file.get(), std::string_view(text).substr(done, kWriteChunk), name);
+    WriteOrRaise(file.get(), text.substr(done, kWriteChunk), name);
 }
 
 }  // namespace markwash::win32
