@@ -19,7 +19,8 @@ TEST(TextLines, SplitAtEveryKindOfLineEndUpToTheFirstNulAndJoinedWithCrLf) {
   for (int b = 0x80; b <= 0xFF; ++b) high += static_cast<char>(b);
   for (const auto& [text, lines] : {std::pair<std::string, TextLines>{"", {}}, {"a", {"a"}}, {"\n", {""}},
                                     {"a\nb\rc\r\nd", {"a", "b", "c", "d"}}, {"a\r\r\nb", {"a", "", "b"}},
-                                    {std::string("a\r\nb\0c\r\nd", 9), {"a", "b"}}, {high + "\n" + high, {high, high}}}) {
+                                    {std::string("a\r\nb\0c\r\nd", 9), {"a", "b"}}, {high + "\n" + high, {high, high}},
+                                    {high + "\r\n\t" + high + "\r\n", {high, "\t" + high}}}) {
     EXPECT_EQ(SplitLines(text), lines) << text;
   }
   // A file read in pieces, through a buffer or straight into the block,

@@ -1,10 +1,31 @@
 #include "core/common/text_lines.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <utility>
 
 
 namespace markwash {
+namespace {
+
+// The first CR or LF from `at` on; the text's size when there is none. Eight
+// bytes are looked at together: where none is below 14, none is CR or LF.
+std::size_t NextLineEnd(std::string_view text, std::size_t at) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101, kHighs = 0x8080808080808080;
+  while (at < text.size()) {
+    for (std::uint64_t word; at + 8 <= text.size(); at += 8) {
+      std::memcpy(&word, text.data() + at, 8);
+      if (((word - kOnes * 14) & ~word & kHighs) != 0) break;
+    }
+    for (const std::size_t stop = std::min(at + 8, text.size()); at < stop; ++at) {
+      if (text[at] == '\r' || text[at] == '\n') return at;
+    }
+  }
+  return text.size();
+}
+
+}  // namespace
 
 TextLines SplitLines(std::string_view text) {
   const LineBlock block(text);
@@ -58,16 +79,14 @@ bool LineBlock::AddWritten(std::size_t written) {
   if (ended_ || pendingCr_ || piece.find('\0') != std::string_view::npos) return Keep(from);
   // Only CR LF line ends: every line stays where it is.
   const std::size_t lines = starts_.size(), open = open_;
-  for (std::size_t i = 0; i < piece.size(); ++i) {
-    const char c = piece[i];
-    if (c != '\r' && c != '\n') continue;
-    if (c == '\n' || i + 1 == piece.size() || piece[i + 1] != '\n') {
+  for (std::size_t i = NextLineEnd(piece, 0); i < piece.size(); i = NextLineEnd(piece, i + 2)) {
+    if (piece[i] == '\n' || i + 1 == piece.size() || piece[i + 1] != '\n') {
       starts_.resize(lines);
       open_ = open;
       return Keep(from);
     }
     starts_.push_back(open_);
-    open_ = from + ++i + 1;
+    open_ = from + i + 2;
   }
   return true;
 }
