@@ -207,10 +207,18 @@ std::vector<std::wstring> ListFolder(const std::wstring& folder) {
 }
 
 std::string UnixPath(const std::wstring& windowsPath) {
-  std::wstring path = windowsPath;
-  if (path.size() >= 2 && (path[0] == L'Z' || path[0] == L'z') && path[1] == L':') path.erase(0, 2);
-  std::replace(path.begin(), path.end(), L'\\', L'/');
-  return Narrow(path);
+  // Wine's own answer, for any of its drives.
+  using UnixName = char*(CDECL*)(const wchar_t*);
+  static const auto unixName = reinterpret_cast<UnixName>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+  char* name = unixName ? unixName(windowsPath.c_str()) : nullptr;
+  if (!name) {
+    ADD_FAILURE() << "no Unix path for " << Narrow(windowsPath);
+    return {};
+  }
+  std::string path(name);
+  ::HeapFree(::GetProcessHeap(), 0, name);
+  return path;
 }
 
 std::wstring RepositoryFolder(const std::wstring& toolName) {
@@ -253,7 +261,11 @@ ImmutablePath::ImmutablePath(std::wstring path) : path_(std::move(path)) {
 ImmutablePath::~ImmutablePath() { RunUnixScript("[ \"$(id -u)\" -ne 0 ] || chattr -i '" + UnixPath(path_) + "'"); }
 
 PluginFolder::PluginFolder(const std::string& testName) {
-  folder_ = ProgramFolder() + L"work\\" + Widen(testName) + L"\\";
+  // On the Wine prefix's own drive: the folder browser walks down to the
+  // plug-in's folder from the drive, and on drive Z: (the machine's root)
+  // Wine's volume queries meet the machine's disk device, which a container
+  // may refuse; there the browser's walk was seen to stop short.
+  folder_ = std::wstring(kWorkRoot) + Widen(testName) + L"\\";
   temp_ = folder_ + L"temp\\";
   std::error_code error;
   fs::remove_all(folder_, error);

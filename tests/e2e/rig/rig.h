@@ -12,6 +12,8 @@
 namespace rig {
 
 inline constexpr DWORD kDefaultWaitMs = 15000;
+// Where the plug-in folders of the tests are made.
+inline constexpr wchar_t kWorkRoot[] = L"C:\\markwash-e2e\\";
 
 // Waits until the condition holds; false when the limit passes first.
 bool WaitUntil(const std::function<bool()>& condition, DWORD limitMs = kDefaultWaitMs);
@@ -34,7 +36,7 @@ std::vector<std::wstring> ListFolder(const std::wstring& folder);
 // there and waits for it to end. Its exit status (-1 when it did not end
 // within the limit); its standard output and error go to `output`.
 int RunUnixScript(const std::string& script, std::string* output = nullptr, DWORD limitMs = 60000);
-// The Unix path of a path on Wine's drive Z: (the machine's root).
+// The Unix path of a path on one of Wine's drives.
 std::string UnixPath(const std::wstring& windowsPath);
 
 // Makes a file or folder immutable for the machine while it lives (root
