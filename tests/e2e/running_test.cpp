@@ -102,7 +102,8 @@ TEST(Running, AnOlderTidyGetsTheOptionSetAsItIsTodaysItsOwnKeysAndEncodings) {
   rig::WriteFileBytes(plugin.Path(L"version.txt"), "HTML Tidy for Windows released on 4 August 2000\r\n");
   auto hint = [](const Dialog& d) { return rig::Narrow(rig::HintText(d.window(), d.Get("lTidyPath"))); };
   rig::RunDialog(plugin, "<p>x", [&](Dialog& d) {
-    ASSERT_TRUE(rig::WaitUntil([&] { return rig::FileExists(plugin.Path(L"asked.txt")); })) << "not asked once the dialog had opened";
+    ASSERT_TRUE(rig::WaitUntil([&] { return rig::FileExists(plugin.Path(L"asked.txt")); }))
+        << "not asked once the dialog had opened";
     RunTidy(d);  // collects that answer
     RunTidy(d);
     EXPECT_EQ("-v\n", rig::ReadFileBytes(plugin.Path(L"asked.txt"))) << "asked once per file";

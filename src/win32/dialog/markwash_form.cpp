@@ -94,7 +94,7 @@ int TMarkwashForm::ShowModal() {
   RunEvent(FormEvent::Resize);
   ::SetForegroundWindow(window_);
   // Painted first, so that the work of the opened dialog delays nothing the
-  // user sees; posted now, it comes before any click.
+  // user sees; posted now, it comes before a click on the painted dialog.
   ::RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   Post([this] { RunEvent(FormEvent::Opened); });
   MSG msg;

@@ -21,7 +21,8 @@ std::wstring TidyRunPart::TidyPathHint() {
 void TidyRunPart::ShowTidyInUse() {
   if (site_.ActivePage() != ControlId::TabSheet1) return;
   const std::string path = options_.TidyPath();
-  const std::string text = FileExists(path) ? TidyInUseText(tidyVersions_.Known(path)) : std::string(about::kTidyNeeded);
+  const std::string text =
+      FileExists(path) ? TidyInUseText(tidyVersions_.Known(path)) : std::string(about::kTidyNeeded);
   ::SetWindowTextW(site_.Control(ControlId::lTidyNeeded), Utf8ToWide(text).c_str());
 }
 
