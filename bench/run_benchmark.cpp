@@ -38,6 +38,7 @@
 #include "summary_table.h"
 #include "win32/common/unique_handle.h"
 #include "win32/runner/run_configuration_file.h"
+#include "win32/runner/tidy_version_probe.h"
 
 namespace bench {
 namespace {
@@ -168,7 +169,8 @@ DirectRun RunTidyDirectly(const std::wstring& tidy, const std::wstring& folder, 
   std::ofstream(cfg.c_str(), std::ios::binary) << config;
   // The translation the plug-in makes for the Tidy that runs (new key names,
   // the input encoding), so that both runs give Tidy the same work.
-  markwash::win32::AdaptRunConfiguration(ToAnsi(cfg), ToAnsi(tidy));
+  const markwash::TidyKind kind = markwash::win32::TidyVersionProbe().Known(ToAnsi(tidy)).kind;
+  markwash::win32::AdaptRunConfiguration(ToAnsi(cfg), kind);
   std::wstring command = L"\"" + tidy + L"\" -config \"" + cfg + L"\" -modify -f \"" + err + L"\" \"" + doc + L"\"";
   DirectRun run;
   const LARGE_INTEGER start = Now();

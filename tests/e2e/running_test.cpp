@@ -53,13 +53,13 @@ std::wstring RunToError(const Dialog& d, const std::wstring& part) {
 }
 
 // The Tidy that this process (the plug-in) is running.
-HANDLE OpenRunningTidy() {
+HANDLE OpenRunningTidy(DWORD access = SYNCHRONIZE) {
   HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
   PROCESSENTRY32W entry{sizeof entry};
   HANDLE found = nullptr;
   for (BOOL more = ::Process32FirstW(snapshot, &entry); more && !found; more = ::Process32NextW(snapshot, &entry))
     if (entry.th32ParentProcessID == ::GetCurrentProcessId() && ::lstrcmpiW(entry.szExeFile, L"Tidy.exe") == 0)
-      found = ::OpenProcess(SYNCHRONIZE, FALSE, entry.th32ProcessID);
+      found = ::OpenProcess(access, FALSE, entry.th32ProcessID);
   ::CloseHandle(snapshot);
   return found;
 }
@@ -104,8 +104,9 @@ TEST(Running, AnOlderTidyGetsTheOptionSetAsItIsTodaysItsOwnKeysAndEncodings) {
   rig::WriteFileBytes(plugin.Path(L"version.txt"), "HTML Tidy for Windows released on 4 August 2000\r\n");
   auto hint = [](const Dialog& d) { return rig::Narrow(rig::HintText(d.window(), d.Get("lTidyPath"))); };
   rig::RunDialog(plugin, "<p>x", [&](Dialog& d) {
-    EXPECT_FALSE(rig::FileExists(plugin.Path(L"asked.txt"))) << "asked while the dialog opened";
-    RunTidy(d);
+    ASSERT_TRUE(rig::WaitUntil([&] { return rig::FileExists(plugin.Path(L"asked.txt")); }))
+        << "not asked once the dialog had opened";
+    RunTidy(d);  // collects that answer
     RunTidy(d);
     EXPECT_EQ("-v\n", rig::ReadFileBytes(plugin.Path(L"asked.txt"))) << "asked once per file";
     EXPECT_TRUE(Has(hint(d), "\r\n\r\nVersion unbekannt")) << hint(d);
@@ -139,6 +140,29 @@ TEST(Running, AnOlderTidyGetsTheOptionSetAsItIsTodaysItsOwnKeysAndEncodings) {
   for (const char* part : {"<p>eins\r\n", "Preis 5 &euro; &bdquo;ja", "\"Gr&ouml;", "f&uuml;r "})
     EXPECT_TRUE(Has(result.text, part)) << part << " in " << result.text;
   for (const char* part : {"</p>", "<font"}) EXPECT_FALSE(Has(result.text, part)) << part << " in " << result.text;
+}
+
+// While a Tidy hangs on "-v" the dialog takes the user's work, and "Abbrechen"
+// stops that Tidy and deletes its answer file.
+TEST(Running, ATidyHangingOnItsVersionNeitherHoldsTheDialogNorOutlivesIt) {
+  rig::PluginFolder plugin("hang");
+  plugin.CopyProgramHere(L"fake_tidy_versions.exe", L"Tidy.exe");
+  rig::WriteFileBytes(plugin.Path(L"version.txt"), "hang");
+  auto tidyRuns = [](bool stop) {
+    HANDLE tidy = OpenRunningTidy(PROCESS_TERMINATE);
+    if (tidy && stop) ::TerminateProcess(tidy, 1);
+    return tidy && ::CloseHandle(tidy);
+  };
+  rig::RunDialog(plugin, "<p>x", [&](Dialog& d) {
+    ASSERT_TRUE(rig::WaitUntil([&] { return rig::FileExists(plugin.Path(L"asked.txt")); }));
+    d.SelectPage("Pages", 3);
+    EXPECT_EQ(3, d.ActivePage("Pages"));
+    EXPECT_TRUE(tidyRuns(false)) << "the dialog waited for the answer";
+    d.Click("bCancel");
+  });
+  EXPECT_TRUE(rig::WaitUntil([&] { return !tidyRuns(false); })) << "the hanging Tidy outlived the dialog";
+  tidyRuns(true);  // a Tidy left behind would keep Wine up after the test
+  EXPECT_TRUE(rig::WaitUntil([&] { return rig::ListFolder(plugin.tempFolder()).empty(); }));
 }
 
 TEST(Running, LibraryInAFolderBeyondMaxPath) {

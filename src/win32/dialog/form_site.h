@@ -24,6 +24,7 @@ namespace markwash::win32 {
 enum class FormEvent {
   Show,           // before the dialog is first visible
   Resize,         // once shown, at every change of size (and once right after showing)
+  Opened,         // once, when the shown dialog has painted: work it may start before the user acts
   PagesChanging,  // while the page control still shows the old page
   PagesChange,    // once it shows the new one
   Close,          // the modal loop has ended

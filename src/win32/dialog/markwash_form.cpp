@@ -99,6 +99,10 @@ int TMarkwashForm::ShowModal() {
   // Showing need not resize; the resize handlers run now at the latest.
   RunEvent(FormEvent::Resize);
   ::SetForegroundWindow(window_);
+  // Painted first, so that the work of the opened dialog delays nothing the
+  // user sees; posted now, it comes before a click on the painted dialog.
+  ::RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  Post([this] { RunEvent(FormEvent::Opened); });
   MSG msg;
   while (modalResult_ == kModalNone) {
     const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);

@@ -5,12 +5,10 @@
 #include "core/options/run_configuration.h"
 #include "win32/common/ansi_files.h"
 #include "win32/common/text_encoding.h"
-#include "win32/runner/tidy_version_probe.h"
 
 namespace markwash::win32 {
 
-TextLines AdaptRunConfiguration(const std::string& configFile, const std::string& tidyPath) {
-  const TidyKind kind = KnownTidyVersion(tidyPath).kind;
+TextLines AdaptRunConfiguration(const std::string& configFile, TidyKind kind) {
   if (kind != TidyKind::kHtml5) return {};
   const RunConfiguration run =
       ConfigurationForTidy(SplitLines(ReadWholeFile(configFile)), kind, ::GetACP(),

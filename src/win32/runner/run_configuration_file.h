@@ -5,10 +5,11 @@
 #include <string>
 
 #include "core/common/text_lines.h"
+#include "core/runner/tidy_version.h"
 
 namespace markwash::win32 {
 
 // Returns the lines the messages page shows before Tidy's own (ANSI).
-TextLines AdaptRunConfiguration(const std::string& configFile, const std::string& tidyPath);
+TextLines AdaptRunConfiguration(const std::string& configFile, TidyKind kind);
 
 }  // namespace markwash::win32

@@ -56,6 +56,7 @@ TidyRunPart::TidyRunPart(FormSite& site, OptionsPart& options) : site_(site), op
   site.OnClick(ControlId::lTidyPath, [this] { lTidyPathClick(); });
   site.OnEvent(FormEvent::PagesChange, [this] { ShowPendingRunOutput(); });
   site.OnEvent(FormEvent::PagesChange, [this] { ShowTidyInUse(); });
+  site.OnEvent(FormEvent::Opened, [this] { AskTidyVersionEarly(); });
   site.SetLiveHint(ControlId::lTidyPath, [this] { return TidyPathHint(); });
 }
 
@@ -79,7 +80,8 @@ void TidyRunPart::bRunTidyClick() {
     TempFile config("cfg");
     options_.SaveOptionSet(config.name());
     // The plug-in's own notes about the run come before what Tidy said.
-    for (const std::string& note : AdaptRunConfiguration(config.name(), tidy)) messages.AddLine(note);
+    const TidyKind kind = tidyVersions_.Known(tidy).kind;
+    for (const std::string& note : AdaptRunConfiguration(config.name(), kind)) messages.AddLine(note);
     RunTidy(tidy, config.name(), kTidyShowCommand, site_.InputLines(), output, messages,
             [this](unsigned seconds) { return AskStopTidy(seconds); });
   } catch (const OutputNotOffered& e) {

@@ -7,6 +7,7 @@
 #include "win32/dialog/form_site.h"
 #include "win32/options/options_part.h"
 #include "win32/runner/browse_for_folder_dialog.h"
+#include "win32/runner/tidy_version_probe.h"
 
 namespace markwash::win32 {
 
@@ -27,6 +28,7 @@ class TidyRunPart : public FormPart {
   // the about page's line when that page is arrived at.
   std::wstring TidyPathHint();
   void ShowTidyInUse();
+  void AskTidyVersionEarly();  // once the dialog has opened
 
   // Locating Tidy.exe (tidy_locate.cpp).
   void lTidyPathClick();
@@ -40,6 +42,7 @@ class TidyRunPart : public FormPart {
   std::unique_ptr<TBrowseForFolderDialog> BrowseForFolderDialog1;
   bool tidyRunning_ = false;
   bool outputPending_ = false;  // OutputLines not yet shown on the output page
+  TidyVersionProbe tidyVersions_;
 };
 
 }  // namespace markwash::win32

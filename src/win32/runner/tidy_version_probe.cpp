@@ -1,6 +1,7 @@
 #include "win32/runner/tidy_version_probe.h"
 
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "core/runner/command_line.h"
@@ -11,6 +12,10 @@
 
 namespace markwash::win32 {
 namespace {
+
+// How long a stopped Tidy may take to go: its answer file can only be
+// deleted once it has really gone.
+constexpr DWORD kGoneLimitMs = 10000;
 
 struct FileIdentity {
   ULONGLONG size = 0;
@@ -28,9 +33,17 @@ std::map<std::string, KnownAnswer>& KnownAnswers() {
   return answers;
 }
 
+const TidyVersion* KnownVersion(const std::string& path, const FileIdentity& identity) {
+  auto known = KnownAnswers().find(path);
+  if (known != KnownAnswers().end() && known->second.identity == identity) return &known->second.version;
+  return nullptr;
+}
+
+// False for anything but an existing file.
 bool IdentityOf(const std::string& path, FileIdentity& identity) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
   if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return false;
+  if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
   identity.size = (ULONGLONG{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
   identity.written = (ULONGLONG{data.ftLastWriteTime.dwHighDateTime} << 32) | data.ftLastWriteTime.dwLowDateTime;
   return true;
@@ -42,11 +55,11 @@ UniqueKernelHandle OpenInheritable(const char* name, DWORD access, DWORD disposi
                                           FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
-// Waits for the process within the limit, keeping the dialog painted.
-bool EndsInTime(HANDLE process) {
-  const DWORD start = ::GetTickCount();
+// Waits for the process until the limit counted from its start, keeping the
+// dialog painted.
+bool EndsInTime(HANDLE process, DWORD started) {
   for (;;) {
-    const DWORD elapsed = ::GetTickCount() - start;
+    const DWORD elapsed = ::GetTickCount() - started;
     if (elapsed >= kTidyVersionLimitMs) return ::WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
     const DWORD woke =
         ::MsgWaitForMultipleObjects(1, &process, FALSE, kTidyVersionLimitMs - elapsed, QS_PAINT | QS_SENDMESSAGE);
@@ -58,52 +71,90 @@ bool EndsInTime(HANDLE process) {
   }
 }
 
-TidyVersion AskTidy(const std::string& path) {
-  TempFile answer("Ver");
-  UniqueKernelHandle nul = OpenInheritable("NUL", GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING);
-  UniqueKernelHandle out = OpenInheritable(answer.name().c_str(), GENERIC_WRITE, CREATE_ALWAYS);
-  if (!nul || !out) return {};
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
-  startup.wShowWindow = SW_HIDE;
-  startup.hStdInput = nul.get();
-  startup.hStdOutput = out.get();
-  startup.hStdError = out.get();
-  const std::string commandLine = BuildTidyVersionCommandLine(path);
-  std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
-  mutableLine.push_back('\0');
-  PROCESS_INFORMATION info{};
-  if (!::CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                        &startup, &info))
-    return {};
-  UniqueKernelHandle process(info.hProcess);
-  UniqueKernelHandle thread(info.hThread);
-  out = {};
-  if (!EndsInTime(process.get())) {
-    ::TerminateProcess(process.get(), 1);
-    // Its answer file can only be deleted once it has really gone.
-    ::WaitForSingleObject(process.get(), 10000);
-    return {};
-  }
-  DWORD exitCode = 0;
-  if (!::GetExitCodeProcess(process.get(), &exitCode) || !IsNormalTidyExit(exitCode)) return {};
-  return ParseTidyVersion(ReadWholeFile(answer.name()));
-}
-
 }  // namespace
 
-TidyVersion KnownTidyVersion(const std::string& tidyPath) {
+// "-v" started for one file, answering into a temporary file. Raises when
+// there is no temporary folder; a Tidy that cannot be started leaves no process.
+struct TidyVersionProbe::Pending {
+  Pending(std::string tidyPath, FileIdentity fileIdentity)
+      : path(std::move(tidyPath)), identity(fileIdentity), answer("Ver") {
+    UniqueKernelHandle nul = OpenInheritable("NUL", GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING);
+    UniqueKernelHandle out = OpenInheritable(answer.name().c_str(), GENERIC_WRITE, CREATE_ALWAYS);
+    if (!nul || !out) return;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
+    startup.wShowWindow = SW_HIDE;
+    startup.hStdInput = nul.get();
+    startup.hStdOutput = out.get();
+    startup.hStdError = out.get();
+    const std::string commandLine = BuildTidyVersionCommandLine(path);
+    std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
+    mutableLine.push_back('\0');
+    PROCESS_INFORMATION info{};
+    if (!::CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info))
+      return;
+    process.reset(info.hProcess);
+    ::CloseHandle(info.hThread);
+  }
+
+  // A Tidy still answering is stopped.
+  ~Pending() {
+    if (::WaitForSingleObject(process.get(), 0) != WAIT_TIMEOUT) return;
+    ::TerminateProcess(process.get(), 1);
+    ::WaitForSingleObject(process.get(), kGoneLimitMs);
+  }
+
+  bool Asks(const std::string& tidyPath, const FileIdentity& fileIdentity) const {
+    return path == tidyPath && identity == fileIdentity;
+  }
+
+  // Waits for what is left of the limit.
+  TidyVersion Answer() const {
+    if (!process || !EndsInTime(process.get(), started)) return {};
+    DWORD exitCode = 0;
+    if (!::GetExitCodeProcess(process.get(), &exitCode) || !IsNormalTidyExit(exitCode)) return {};
+    return ParseTidyVersion(ReadWholeFile(answer.name()));
+  }
+
+  const std::string path;
+  const FileIdentity identity;
+  const DWORD started = ::GetTickCount();
+  const TempFile answer;  // made before the process, so deleted after it has gone
+  UniqueKernelHandle process;
+};
+
+TidyVersionProbe::TidyVersionProbe() = default;
+TidyVersionProbe::~TidyVersionProbe() = default;
+
+void TidyVersionProbe::Start(const std::string& tidyPath) {
+  FileIdentity identity;
+  if (!IdentityOf(tidyPath, identity) || KnownVersion(tidyPath, identity)) return;
+  if (pending_ && pending_->Asks(tidyPath, identity)) return;
+  // A question for another file is stopped unanswered, also one that has
+  // just been answered: the path changed (located, or named by an option set
+  // loaded) and seldom changes back, and one rule keeps one -v at a time.
+  pending_.reset();
+  try {
+    pending_ = std::make_unique<Pending>(tidyPath, identity);
+  } catch (...) {
+    // No temporary folder: the run will say what is wrong; until then the
+    // Tidy stays unknown.
+  }
+}
+
+TidyVersion TidyVersionProbe::Known(const std::string& tidyPath) {
   FileIdentity identity;
   if (!IdentityOf(tidyPath, identity)) return {};
-  auto known = KnownAnswers().find(tidyPath);
-  if (known != KnownAnswers().end() && known->second.identity == identity) return known->second.version;
+  if (const TidyVersion* known = KnownVersion(tidyPath, identity)) return *known;
+  Start(tidyPath);
+  // Taken out first: the dialog's messages handled while it waits may ask again.
+  const std::unique_ptr<Pending> asked = std::move(pending_);
   TidyVersion version;
   try {
-    version = AskTidy(tidyPath);
+    if (asked) version = asked->Answer();
   } catch (...) {
-    // No temporary folder or an unreadable answer: the run will say what is
-    // wrong; here the Tidy just stays unknown.
+    // An unreadable answer: the Tidy stays unknown.
   }
   KnownAnswers()[tidyPath] = {identity, version};
   return version;
