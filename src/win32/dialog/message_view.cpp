@@ -199,13 +199,16 @@ void TMessageView::Click(LPARAM point, bool extend) {
 }
 
 bool TMessageView::KeyDown(WPARAM key) {
-  const bool control = KeyHeld(VK_CONTROL), shift = KeyHeld(VK_SHIFT);
+  // Asked only by the keys they change: under Wine each question is a round
+  // trip to the server, and a scrolling key needs none.
+  const auto control = [] { return KeyHeld(VK_CONTROL); };
+  const auto shift = [] { return KeyHeld(VK_SHIFT); };
   const std::size_t page = PageRows();
   const std::size_t step = page > 1 ? page - 1 : 1;  // a page keeps one row of the last in sight
   switch (key) {
     case VK_UP:
     case VK_DOWN:
-      selection_.Move(key == VK_UP ? -1 : 1, shift);
+      selection_.Move(key == VK_UP ? -1 : 1, shift());
       SelectionChanged(true);
       return true;
     case VK_PRIOR:
@@ -224,13 +227,13 @@ bool TMessageView::KeyDown(WPARAM key) {
       if (CurrentPosition()) Notify(kMessageOpened);
       return true;
     case 'A':
-      if (!control) return false;
+      if (!control()) return false;
       selection_.SelectAll();
       SelectionChanged(false);
       return true;
     case 'C':
     case VK_INSERT:
-      if (!control) return false;
+      if (!control()) return false;
       Copy();
       return true;
     default:
