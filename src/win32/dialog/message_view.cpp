@@ -199,8 +199,8 @@ void TMessageView::Click(LPARAM point, bool extend) {
 }
 
 bool TMessageView::KeyDown(WPARAM key) {
-  // Asked only by the keys they change: under Wine each question is a round
-  // trip to the server, and a scrolling key needs none.
+  // Asked only by the keys that use them: under Wine each question is a
+  // round trip to the server, and a scrolling key needs neither.
   const auto control = [] { return KeyHeld(VK_CONTROL); };
   const auto shift = [] { return KeyHeld(VK_SHIFT); };
   const std::size_t page = PageRows();

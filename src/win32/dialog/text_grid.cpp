@@ -44,9 +44,10 @@ void SetVerticalScroll(HWND window, std::size_t top, std::size_t page, std::size
     ::SetScrollInfo(window, SB_VERT, &info, TRUE);
     return;
   }
-  // Drawing the bar in a visual style costs a blit per part, and over a long
-  // text most steps move the thumb by less than a pixel: the bar is drawn
-  // again only when its thumb moved.
+  // Drawing the bar in a visual style costs a blit per part (under Wine each
+  // blit asks the server for the display settings), and over a long text
+  // most steps move the thumb by less than a pixel: the bar is drawn again
+  // only when its thumb moved.
   const auto thumb = VerticalThumb(window);
   ::SetScrollInfo(window, SB_VERT, &info, FALSE);
   if (VerticalThumb(window) != thumb) ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
