@@ -1,6 +1,7 @@
 #include "page_down_scroll.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "stopwatch.h"
 
@@ -51,6 +52,13 @@ double PressPageDownMs(HWND view) {
   return 1000 * Seconds(start, Now());
 }
 
+// The time within which `share` of the keys were handled.
+double Percentile(const std::vector<double>& sorted, double share) {
+  if (sorted.empty()) return 0;
+  const auto at = static_cast<std::size_t>(share * static_cast<double>(sorted.size() - 1) + 0.5);
+  return sorted[std::min(at, sorted.size() - 1)];
+}
+
 }  // namespace
 
 PageDownFigures ScrollByPageDown(HWND view, int maxKeys, double maxSeconds) {
@@ -60,11 +68,14 @@ PageDownFigures ScrollByPageDown(HWND view, int maxKeys, double maxSeconds) {
   figures.focused = FocusView(view);
   const LARGE_INTEGER start = Now();
   double totalMs = 0;
+  std::vector<double> times;
   SCROLLINFO before = VerticalScroll(view);
   while (figures.keys < maxKeys && Seconds(start, Now()) < maxSeconds) {
     const double ms = PressPageDownMs(view);
     ++figures.keys;
     totalMs += ms;
+    times.push_back(ms);
+    if (ms > 20) ++figures.keysOver20Ms;
     figures.slowestMs = std::max(figures.slowestMs, ms);
     const SCROLLINFO after = VerticalScroll(view);
     figures.shownPercent = ShownPercent(after);
@@ -75,6 +86,9 @@ PageDownFigures ScrollByPageDown(HWND view, int maxKeys, double maxSeconds) {
     before = after;
   }
   figures.meanMs = figures.keys > 0 ? totalMs / figures.keys : 0;
+  std::sort(times.begin(), times.end());
+  figures.p99Ms = Percentile(times, 0.99);
+  figures.p999Ms = Percentile(times, 0.999);
   return figures;
 }
 

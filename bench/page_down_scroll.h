@@ -12,6 +12,9 @@ struct PageDownFigures {
   int keys = 0;
   double slowestMs = 0;
   double meanMs = 0;
+  double p99Ms = 0;          // 99 % of the keys took at most this long
+  double p999Ms = 0;         // and 99.9 % at most this
+  int keysOver20Ms = 0;
   bool reachedEnd = false;   // false: stopped by the bound, or the view stopped moving early
   double shownPercent = 0;   // how much of the scroll range the view had passed when it stopped
 };

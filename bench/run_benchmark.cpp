@@ -193,9 +193,11 @@ void PrintRun(const RunFigures& run, double leftMultiple) {
     std::printf("  host peak +%4.2fx document (left after return +%4.2fx)", run.memoryMultiple, leftMultiple);
   std::printf("\n");
   if (run.mode == RunMode::kPageDown) {
-    std::printf("        PgDn through the messages: %d keys, slowest %.1f ms, mean %.2f ms, %s\n",
-                run.pageDown.keys, run.pageDown.slowestMs, run.pageDown.meanMs,
-                run.pageDown.reachedEnd ? "to the end" : "stopped before the end");
+    const PageDownFigures& keys = run.pageDown;
+    std::printf("        PgDn through the messages: %d keys, slowest %.1f ms, mean %.2f ms, %s\n", keys.keys,
+                keys.slowestMs, keys.meanMs, keys.reachedEnd ? "to the end" : "stopped before the end");
+    std::printf("        99th percentile %.1f ms, 99.9th %.1f ms, %d keys over 20 ms\n", keys.p99Ms, keys.p999Ms,
+                keys.keysOver20Ms);
   }
   std::fflush(stdout);
 }

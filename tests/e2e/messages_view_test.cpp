@@ -112,6 +112,40 @@ TEST(MessagesView, ShowsCopiesAndLeadsToThePlaceOfAMessage) {
   });
 }
 
+// Key by key the view draws only what changed: the screen then shows what a
+// whole repaint draws, the rows of the new place and the thumb where it went.
+TEST(MessagesView, AfterKeysTheScreenShowsWhatAWholeRepaintDraws) {
+  rig::PluginFolder plugin("messages-scroll");
+  rig::RunDialog(plugin, "x", [&](Dialog& d) {
+    d.SelectPage("Pages", 1);
+    HWND view = d.Get("mErrors");
+    std::wstring messages;
+    for (int i = 1; i <= 2000; ++i) messages += L"line " + std::to_wstring(i) + L" column 1 - Warning: <p> \xFC\r\n";
+    ::SendMessageW(view, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(messages.c_str()));
+    d.Focus(view);
+    const auto thumbTop = [&] {
+      SCROLLBARINFO bar{sizeof bar};
+      ::GetScrollBarInfo(view, OBJID_VSCROLL, &bar);
+      return bar.xyThumbTop;
+    };
+    const LONG firstThumbTop = thumbTop();
+    for (int key = 0; key < 25; ++key) {
+      d.PressKey(view, VK_NEXT);
+      d.Sync();
+    }
+    rig::PostMouse(view, WM_LBUTTONDOWN, 5, 40);  // a message current and selected
+    rig::PostMouse(view, WM_LBUTTONUP, 5, 40);
+    SCROLLINFO scroll{sizeof scroll, SIF_POS | SIF_PAGE};
+    ::GetScrollInfo(view, SB_VERT, &scroll);
+    EXPECT_EQ(25 * (static_cast<int>(scroll.nPage) - 1), scroll.nPos);
+    EXPECT_GT(thumbTop(), firstThumbTop);
+    const auto keyByKey = d.ScreenPixels(view);
+    ::RedrawWindow(view, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+    EXPECT_TRUE(keyByKey == d.ScreenPixels(view));
+    d.Click("bCancel");
+  });
+}
+
 TEST(MessagesView, ThePreviewHeightComesBackAndOlderFilesOpenAsBefore) {
   rig::PluginFolder plugin("messages-splitter");
   plugin.CopyTidyHere();

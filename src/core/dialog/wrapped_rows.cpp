@@ -42,10 +42,9 @@ void WrapRows(std::string_view line, int width, OnRow rowStart) {
 
 }  // namespace
 
-std::vector<std::size_t> RowStarts(std::string_view line, int width) {
-  std::vector<std::size_t> starts{0};
+void RowStarts(std::string_view line, int width, std::vector<std::size_t>& starts) {
+  starts.assign(1, 0);
   WrapRows(line, width, [&](std::size_t at) { starts.push_back(at); });
-  return starts;
 }
 
 std::size_t RowCount(std::string_view line, int width) {

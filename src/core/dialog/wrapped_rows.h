@@ -22,8 +22,9 @@ inline constexpr int kTabColumns = 8;
 // not fit, the row ends after the last blank before it, or before the
 // character when the row has no blank (a word longer than a row is cut).
 // Blanks never start a row: they may run past the edge of the row they end.
-// An empty line is one row.
-std::vector<std::size_t> RowStarts(std::string_view line, int width);
+// An empty line is one row. `starts` is replaced, so that a caller wrapping
+// line after line keeps one buffer.
+void RowStarts(std::string_view line, int width, std::vector<std::size_t>& starts);
 std::size_t RowCount(std::string_view line, int width);
 
 // The text with its tabs expanded to blanks, from a row's start; no further

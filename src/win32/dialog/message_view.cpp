@@ -114,38 +114,53 @@ void TMessageView::ScrollTo(std::size_t top) {
 }
 
 void TMessageView::Draw(HDC dc) const {
-  RECT client;
+  RECT client, dirty;
   ::GetClientRect(window_, &client);
-  ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));  // the page's background, as the memo had
+  if (::GetClipBox(dc, &dirty) == ERROR) dirty = client;
   ScopedSelect font(dc, font_ ? static_cast<HGDIOBJ>(font_) : ::GetStockObject(SYSTEM_FIXED_FONT));
   ::SetBkMode(dc, TRANSPARENT);
   const LineBlock& lines = Lines();
-  const auto current = selection_.current();
+  const int height = cell_.height;
+  // Only the rows the paint asks for, the one partly in sight at the bottom
+  // too; each in one call that fills its background, the page's as the
+  // memo had, or the selection's.
+  const std::size_t first = static_cast<std::size_t>(std::max(0L, dirty.top / height));
+  const std::size_t last = std::min(PageRows(), static_cast<std::size_t>(std::max(0L, (dirty.bottom - 1) / height)));
   std::size_t startsOf = SIZE_MAX;  // the line whose row starts are at hand
   std::vector<std::size_t> starts;
-  RECT currentRows{0, -1, client.right, -1};
-  // The row partly in sight at the bottom too.
-  for (std::size_t i = 0; i <= PageRows() && top_ + i < index_.RowCount(); ++i) {
+  std::wstring wide;
+  std::size_t i = first;
+  for (; i <= last && top_ + i < index_.RowCount(); ++i) {
     const WrapIndex::Place place = index_.PlaceOf(top_ + i);
     const std::string_view line = lines[place.line];
     if (place.line != startsOf) {
-      starts = RowStarts(line, index_.width());
+      RowStarts(line, index_.width(), starts);
       startsOf = place.line;
     }
     const std::size_t begin = starts[place.rowInLine];
     const std::size_t end = place.rowInLine + 1 < starts.size() ? starts[place.rowInLine + 1] : line.size();
-    const int y = static_cast<int>(i) * cell_.height;
-    RECT row{0, y, client.right, y + cell_.height};
+    const std::string_view text = line.substr(begin, end - begin);
     const bool selected = selection_.IsSelected(place.line);
-    if (selected) ::FillRect(dc, &row, ::GetSysColorBrush(COLOR_HIGHLIGHT));
+    ::SetBkColor(dc, ::GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_BTNFACE));
     ::SetTextColor(dc, ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    DrawAnsiText(dc, kMargin, y, ExpandTabs(std::string_view(line).substr(begin, end - begin)));
-    if (current == place.line) {
-      if (currentRows.top < 0) currentRows.top = y;
-      currentRows.bottom = y + cell_.height;
-    }
+    const int y = static_cast<int>(i) * height;
+    const RECT row{0, y, client.right, y + height};
+    if (text.find('\t') == std::string_view::npos)
+      FillAnsiRow(dc, row, kMargin, text, wide);
+    else
+      FillAnsiRow(dc, row, kMargin, ExpandTabs(text), wide);
   }
-  if (currentRows.top >= 0 && ::GetFocus() == window_) ::DrawFocusRect(dc, &currentRows);
+  // Below the last line.
+  const RECT rest{0, static_cast<int>(i) * height, client.right, client.bottom};
+  if (rest.top < rest.bottom) ::FillRect(dc, &rest, ::GetSysColorBrush(COLOR_BTNFACE));
+  // The current message's rows in sight, framed while the view has the focus.
+  const auto current = selection_.current();
+  if (!current || *current >= index_.LineCount() || ::GetFocus() != window_) return;
+  const std::size_t from = std::max(index_.FirstRowOf(*current), top_);
+  const std::size_t to = std::min(index_.FirstRowOf(*current) + index_.RowsOf(*current), top_ + PageRows() + 1);
+  if (from >= to) return;
+  const RECT frame{0, static_cast<int>(from - top_) * height, client.right, static_cast<int>(to - top_) * height};
+  ::DrawFocusRect(dc, &frame);
 }
 
 void TMessageView::KeepCurrentInSight() {
@@ -184,13 +199,16 @@ void TMessageView::Click(LPARAM point, bool extend) {
 }
 
 bool TMessageView::KeyDown(WPARAM key) {
-  const bool control = KeyHeld(VK_CONTROL), shift = KeyHeld(VK_SHIFT);
+  // Asked only by the keys that use them: under Wine each question is a
+  // round trip to the server, and a scrolling key needs neither.
+  const auto control = [] { return KeyHeld(VK_CONTROL); };
+  const auto shift = [] { return KeyHeld(VK_SHIFT); };
   const std::size_t page = PageRows();
   const std::size_t step = page > 1 ? page - 1 : 1;  // a page keeps one row of the last in sight
   switch (key) {
     case VK_UP:
     case VK_DOWN:
-      selection_.Move(key == VK_UP ? -1 : 1, shift);
+      selection_.Move(key == VK_UP ? -1 : 1, shift());
       SelectionChanged(true);
       return true;
     case VK_PRIOR:
@@ -209,13 +227,13 @@ bool TMessageView::KeyDown(WPARAM key) {
       if (CurrentPosition()) Notify(kMessageOpened);
       return true;
     case 'A':
-      if (!control) return false;
+      if (!control()) return false;
       selection_.SelectAll();
       SelectionChanged(false);
       return true;
     case 'C':
     case VK_INSERT:
-      if (!control) return false;
+      if (!control()) return false;
       Copy();
       return true;
     default:

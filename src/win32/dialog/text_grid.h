@@ -9,6 +9,7 @@
 #include <memory>
 #include <new>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "win32/common/window_guard.h"
@@ -42,6 +43,10 @@ std::optional<LRESULT> PaintMessage(HWND window, UINT message, WPARAM wParam, co
 // The text (ANSI code page, tabs already expanded) in the font selected into
 // the device context, from its top-left corner.
 void DrawAnsiText(HDC dc, int x, int y, std::string_view text);
+// A row of such text from `x` on, its rectangle filled with the background
+// colour of the device context in the same call; `wide` is the caller's
+// buffer, kept from row to row.
+void FillAnsiRow(HDC dc, const RECT& row, int x, std::string_view text, std::wstring& wide);
 
 // The window procedure of a view class: the view is made at WM_NCCREATE,
 // deleted at WM_NCDESTROY, and handles every message in between behind the

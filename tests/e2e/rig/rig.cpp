@@ -528,6 +528,17 @@ bool Dialog::SaveScreenshot(const std::wstring& path) const {
   return static_cast<bool>(out.write(reinterpret_cast<const char*>(pixels.data()), bytes));
 }
 
+std::vector<std::uint32_t> Dialog::ScreenPixels(HWND window) const {
+  ::RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW);
+  Sync();
+  const RECT r = ScreenRect(window);
+  return Capture(r.right - r.left, r.bottom - r.top, [&](HDC dc) {
+    HDC screen = ::GetDC(nullptr);
+    ::BitBlt(dc, 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
+    ::ReleaseDC(nullptr, screen);
+  });
+}
+
 RECT ScreenRect(HWND window) {
   RECT r{};
   ::GetWindowRect(window, &r);

@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -167,6 +168,9 @@ class Dialog {
   // A picture of the dialog as it lies on the screen, as a Windows bitmap
   // file: for a person, and for comparing two states.
   bool SaveScreenshot(const std::wstring& path) const;
+  // What the screen shows of a window of the dialog (frame and client) once
+  // it painted what waits to be painted, pixel by pixel.
+  std::vector<std::uint32_t> ScreenPixels(HWND window) const;
 
  private:
   HWND window_;
