@@ -163,7 +163,11 @@ void ControlSet::ShowSelectedSheet(ControlId pageControl) {
   int index = 0;
   for (const Entry& e : entries_) {
     if (e.row->parent != name || e.row->kind != ControlKind::TabSheet) continue;
-    ::ShowWindow(e.window, index++ == selected ? SW_SHOW : SW_HIDE);
+    // The page is erased with its next paint, not once more beforehand: the
+    // switch that ends a run costs no extra pass over the page.
+    const UINT show = index++ == selected ? SWP_SHOWWINDOW : SWP_HIDEWINDOW;
+    ::SetWindowPos(e.window, nullptr, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_DEFERERASE | show);
   }
 }
 
