@@ -30,6 +30,7 @@
 #include <string>
 #include <vector>
 
+#include "child_process.h"
 #include "dialog_access.h"
 #include "documents.h"
 #include "memory_peak.h"
@@ -62,8 +63,6 @@ int TimedRuns(int megabytes) { return megabytes <= 2 ? 7 : megabytes <= 5 ? 5 : 
 // A user reads the dialog before clicking; the dialog may use that moment
 // (it asks the Tidy it found for its version meanwhile).
 constexpr DWORD kUserReadsMs = 1500;
-
-using ScopedHandle = markwash::win32::UniqueHandle<markwash::win32::KernelHandleTraits>;
 
 ScopedHandle StartThread(LPTHREAD_START_ROUTINE routine, void* param) {
   return ScopedHandle(::CreateThread(nullptr, 0, routine, param, 0, nullptr));
@@ -116,6 +115,7 @@ std::wstring PrepareRunFolder(const std::wstring& name, const std::wstring& tidy
 struct Drive {
   RunMode mode = RunMode::kTimed;
   std::atomic<double> pluginSeconds{-1};
+  std::atomic<double> tidyInsideSeconds{-1};  // the lifetime of the Tidy.exe the run started
   std::wstring script;
   PageDownFigures pageDown;
 };
@@ -134,8 +134,11 @@ DWORD WINAPI DriveRun(LPVOID param) {
   drive->script = WindowText(Control(dialog, "mCfg"));
   HWND ok = Control(dialog, "bOK");
   ::Sleep(kUserReadsMs);
+  FILETIME clicked;
+  ::GetSystemTimeAsFileTime(&clicked);
   const LARGE_INTEGER start = Now();
   ::PostMessageW(Control(dialog, "bRunTidy"), BM_CLICK, 0, 0);
+  const ScopedHandle tidy = WaitForChildProcess(L"Tidy.exe", clicked, kWaitLimitMs);
   // Reading the button's state costs the dialog's thread nothing; asking the
   // tab control for its page would interrupt it, so that is asked only once
   // the run is near its end.
@@ -145,6 +148,7 @@ DWORD WINAPI DriveRun(LPVOID param) {
   // done so when this returns.
   if (shown) ::RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   drive->pluginSeconds = shown ? Seconds(start, Now()) : -1;
+  if (tidy) drive->tidyInsideSeconds = LifetimeSeconds(tidy.get());
   if (shown && drive->mode == RunMode::kPageDown)
     drive->pageDown = ScrollByPageDown(MessagesView(dialog), kMaxPageDownKeys, kMaxPageDownSeconds);
   ::PostMessageW(ok, BM_CLICK, 0, 0);
@@ -160,6 +164,7 @@ long CountLines(const std::wstring& path) {
 
 struct DirectRun {
   double seconds = -1;
+  double lifetime = -1;  // of the process itself, without starting it and learning of its end
   long messageLines = 0;
 };
 
@@ -179,6 +184,7 @@ DirectRun RunTidyDirectly(const std::wstring& tidy, const std::wstring& folder, 
   if (const ScopedHandle tidyProcess = StartProcess(command, true)) {
     ::WaitForSingleObject(tidyProcess.get(), INFINITE);
     run.seconds = Seconds(start, Now());
+    run.lifetime = LifetimeSeconds(tidyProcess.get());
     run.messageLines = CountLines(err);
   }
   ::DeleteFileW(doc.c_str());
@@ -191,6 +197,7 @@ void PrintRun(const RunFigures& run, double leftMultiple) {
   std::printf("%-7s %6.2f MB  %7ld message lines  plug-in %7.3f s  Tidy alone %7.3f s  ratio %5.3f",
               KindName(run.kind), run.megabytes, run.messageLines, run.pluginSeconds, run.tidySeconds,
               run.tidySeconds > 0 ? run.pluginSeconds / run.tidySeconds : 0.0);
+  std::printf("  around Tidy %5.1f ms (alone %5.1f ms)", 1000 * run.pluginAroundSeconds, 1000 * run.tidyAroundSeconds);
   if (run.mode == RunMode::kMemory)
     std::printf("  host peak +%4.2fx document (left after return +%4.2fx)", run.memoryMultiple, leftMultiple);
   std::printf("\n");
@@ -236,6 +243,10 @@ int MeasureOne(int megabytes, DocumentKind kind, RunMode mode, const std::wstrin
   figures.messageLines = direct.messageLines;
   figures.pluginSeconds = drive.pluginSeconds;
   figures.tidySeconds = direct.seconds;
+  // What each adds to the Tidy process's own life: the plug-in's run, and
+  // starting Tidy and learning of its end, which Tidy alone costs too.
+  if (drive.tidyInsideSeconds > 0) figures.pluginAroundSeconds = drive.pluginSeconds - drive.tidyInsideSeconds;
+  if (direct.lifetime > 0) figures.tidyAroundSeconds = direct.seconds - direct.lifetime;
   figures.mode = mode;
   figures.pageDown = drive.pageDown;
   PrintRun(figures, leftMultiple);

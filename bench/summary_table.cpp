@@ -59,6 +59,7 @@ struct DocumentFigures {
   double megabytes = 0;
   long messageLines = 0;
   double bestPlugin = -1, worstPlugin = -1, bestTidy = -1, worstTidy = -1;
+  double pluginAround = -1, tidyAround = -1, unused = -1;  // the least of each
   int timedRuns = 0;
   double memoryMultiple = 0;
   bool scrolled = false;
@@ -86,8 +87,10 @@ std::vector<DocumentFigures> ByDocument(const std::vector<RunFigures>& runs) {
     DocumentFigures& d = *same;
     d.messageLines = std::max(d.messageLines, run.messageLines);
     KeepBest(run.tidySeconds, d.bestTidy, d.worstTidy);
+    KeepBest(run.tidyAroundSeconds, d.tidyAround, d.unused);
     if (run.mode == RunMode::kTimed) {
       KeepBest(run.pluginSeconds, d.bestPlugin, d.worstPlugin);
+      KeepBest(run.pluginAroundSeconds, d.pluginAround, d.unused);
       ++d.timedRuns;
     }
     if (run.mode == RunMode::kMemory) d.memoryMultiple = std::max(d.memoryMultiple, run.memoryMultiple);
@@ -117,10 +120,10 @@ bool AppendFigures(const std::wstring& path, const RunFigures& run) {
   ScopedFile file = OpenFile(path, L"a");
   if (!file) return false;
   const PageDownFigures& keys = run.pageDown;
-  std::fprintf(file.get(), "%s %.6f %ld %.6f %.6f %.6f %d %d %d %d %.6f %.6f %d %.3f\n", KindName(run.kind), run.megabytes,
-               run.messageLines, run.pluginSeconds, run.tidySeconds, run.memoryMultiple, static_cast<int>(run.mode),
-               keys.viewFound ? 1 : 0, keys.focused ? 1 : 0, keys.keys, keys.slowestMs, keys.meanMs,
-               keys.reachedEnd ? 1 : 0, keys.shownPercent);
+  std::fprintf(file.get(), "%s %.6f %ld %.6f %.6f %.6f %d %d %d %d %.6f %.6f %d %.3f %.6f %.6f\n", KindName(run.kind),
+               run.megabytes, run.messageLines, run.pluginSeconds, run.tidySeconds, run.memoryMultiple,
+               static_cast<int>(run.mode), keys.viewFound ? 1 : 0, keys.focused ? 1 : 0, keys.keys, keys.slowestMs,
+               keys.meanMs, keys.reachedEnd ? 1 : 0, keys.shownPercent, run.pluginAroundSeconds, run.tidyAroundSeconds);
   return std::fclose(file.release()) == 0;
 }
 
@@ -132,9 +135,10 @@ std::vector<RunFigures> ReadFigures(const std::wstring& path) {
   RunFigures run;
   int mode, found, focused, reachedEnd;
   PageDownFigures& keys = run.pageDown;
-  while (std::fscanf(file.get(), "%15s %lf %ld %lf %lf %lf %d %d %d %d %lf %lf %d %lf", kind, &run.megabytes,
+  while (std::fscanf(file.get(), "%15s %lf %ld %lf %lf %lf %d %d %d %d %lf %lf %d %lf %lf %lf", kind, &run.megabytes,
                      &run.messageLines, &run.pluginSeconds, &run.tidySeconds, &run.memoryMultiple, &mode, &found,
-                     &focused, &keys.keys, &keys.slowestMs, &keys.meanMs, &reachedEnd, &keys.shownPercent) == 14) {
+                     &focused, &keys.keys, &keys.slowestMs, &keys.meanMs, &reachedEnd, &keys.shownPercent,
+                     &run.pluginAroundSeconds, &run.tidyAroundSeconds) == 16) {
     if (!KindFromName(kind, &run.kind)) continue;
     if (mode < 0 || mode > static_cast<int>(RunMode::kPageDown)) continue;
     run.mode = static_cast<RunMode>(mode);
@@ -148,20 +152,23 @@ std::vector<RunFigures> ReadFigures(const std::wstring& path) {
 
 void PrintSummary(const std::vector<RunFigures>& runs) {
   std::printf("\nAgainst the targets (ratio = best plug-in run / best run of Tidy alone, the slowest of each in"
-              " brackets; memory = host peak above its level before pluginStart, in document sizes; PgDn in ms per"
-              " key)\n");
-  std::printf("%-8s %6s %9s %4s %17s %17s %7s %7s %-3s %8s %7s %-3s %6s %10s %8s %7s\n", "document", "MB",
-              "msg lines", "runs", "plug-in s", "Tidy s", "ratio", "target", "", "memory", "target", "", "keys",
-              "slowest", "mean", "target");
+              " brackets; added = what the plug-in's run adds to the Tidy process's life, less what starting Tidy"
+              " alone adds to it, against the best run of Tidy alone; memory = host peak above its level before"
+              " pluginStart, in document sizes; PgDn in ms per key)\n");
+  std::printf("%-8s %6s %9s %4s %17s %17s %7s %7s %-3s %14s %8s %7s %-3s %6s %10s %8s %7s\n", "document", "MB",
+              "msg lines", "runs", "plug-in s", "Tidy s", "ratio", "target", "", "added", "memory", "target", "",
+              "keys", "slowest", "mean", "target");
   for (const DocumentFigures& d : ByDocument(runs)) {
     RunFigures like;
     like.kind = d.kind;
     like.megabytes = d.megabytes;
     const double ratio = d.bestTidy > 0 ? d.bestPlugin / d.bestTidy : 0;
     const double ratioTarget = RatioTarget(like), memoryTarget = MemoryTarget(like);
-    std::printf("%-8s %6.2f %9ld %4d %7.3f (%7.3f) %7.3f (%7.3f) %7.3f %7s %-3s %7.2fx %7s %-3s", KindName(d.kind),
-                d.megabytes, d.messageLines, d.timedRuns, d.bestPlugin, d.worstPlugin, d.bestTidy, d.worstTidy, ratio,
-                TargetText(ratioTarget, "<=%.2f").c_str(), Verdict(ratio, ratioTarget), d.memoryMultiple,
+    const double addedMs = d.pluginAround > 0 && d.tidyAround > 0 ? 1000 * (d.pluginAround - d.tidyAround) : 0;
+    std::printf("%-8s %6.2f %9ld %4d %7.3f (%7.3f) %7.3f (%7.3f) %7.3f %7s %-3s %5.0f ms %5.1f%% %7.2fx %7s %-3s",
+                KindName(d.kind), d.megabytes, d.messageLines, d.timedRuns, d.bestPlugin, d.worstPlugin, d.bestTidy,
+                d.worstTidy, ratio, TargetText(ratioTarget, "<=%.2f").c_str(), Verdict(ratio, ratioTarget), addedMs,
+                d.bestTidy > 0 ? addedMs / (10 * d.bestTidy) : 0.0, d.memoryMultiple,
                 TargetText(memoryTarget, "<=%.0fx").c_str(), Verdict(d.memoryMultiple, memoryTarget));
     if (d.scrolled) PrintPageDown(d.pageDown);
     std::printf("\n");

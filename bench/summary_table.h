@@ -25,6 +25,10 @@ struct RunFigures {
   long messageLines = 0;     // lines Tidy alone wrote to its message file
   double pluginSeconds = -1;  // click on "&Tidy starten" to the results shown
   double tidySeconds = -1;    // the same Tidy.exe alone on the same document
+  // Each run less the life of its Tidy process: the plug-in's own work (and
+  // starting Tidy), and what starting Tidy directly costs.
+  double pluginAroundSeconds = -1;
+  double tidyAroundSeconds = -1;
   double memoryMultiple = 0;  // host peak above its level before pluginStart / document size
   PageDownFigures pageDown;
 };
