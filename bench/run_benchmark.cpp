@@ -138,10 +138,12 @@ DWORD WINAPI DriveRun(LPVOID param) {
   ::GetSystemTimeAsFileTime(&clicked);
   const LARGE_INTEGER start = Now();
   ::PostMessageW(Control(dialog, "bRunTidy"), BM_CLICK, 0, 0);
+  // While Tidy works, this thread waits for it without a sound: Tidy alone
+  // is not watched by anybody either. Then the dialog is watched, its
+  // button's state first, which costs the dialog's thread nothing; asking the
+  // tab control for its page would interrupt it.
   const ScopedHandle tidy = WaitForChildProcess(L"Tidy.exe", clicked, kWaitLimitMs);
-  // Reading the button's state costs the dialog's thread nothing; asking the
-  // tab control for its page would interrupt it, so that is asked only once
-  // the run is near its end.
+  if (tidy) ::WaitForSingleObject(tidy.get(), kWaitLimitMs);
   const bool shown = WaitFor([&] { return ::IsWindowEnabled(ok) != FALSE; }) &&
                      WaitFor([&] { return ::SendMessageW(pages, TCM_GETCURSEL, 0, 0) == 1; });
   // Shown means drawn: a view that lays out its rows when it paints has
