@@ -1,7 +1,5 @@
 #include "win32/runner/tidy_process.h"
 
-#include <vector>
-
 #include "core/common/error.h"
 #include "core/runner/command_line.h"
 #include "core/runner/run_outcome.h"
@@ -10,45 +8,12 @@
 #include "win32/common/text_encoding.h"
 #include "win32/common/unique_handle.h"
 #include "win32/common/ansi_files.h"
+#include "win32/runner/console_program.h"
 #include "win32/runner/document_file.h"
 #include "win32/runner/temp_file.h"
 
 namespace markwash::win32 {
 namespace {
-
-UniqueKernelHandle OpenInheritable(const char* name, DWORD access, DWORD disposition) {
-  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  UniqueKernelHandle handle(::CreateFileA(name, access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, disposition,
-                                          FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!handle) RaiseLastSystemError();
-  return handle;
-}
-
-struct StartedProcess {
-  UniqueKernelHandle process;
-  UniqueKernelHandle thread;
-};
-
-StartedProcess StartTidy(const std::string& tidyPath, const std::string& commandLine, int showCommand,
-                         const std::string& stderrFile) {
-  // Tidy reads nothing from its console and writes its document and messages
-  // to files; standard error goes to a file of its own for the messages page.
-  UniqueKernelHandle nul = OpenInheritable("NUL", GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING);
-  UniqueKernelHandle errors = OpenInheritable(stderrFile.c_str(), GENERIC_WRITE, CREATE_ALWAYS);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
-  startup.wShowWindow = static_cast<WORD>(showCommand);
-  startup.hStdInput = nul.get();
-  startup.hStdOutput = nul.get();
-  startup.hStdError = errors.get();
-  PROCESS_INFORMATION info{};
-  std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
-  mutableLine.push_back('\0');
-  if (!::CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info))
-    RaiseLastSystemError(tidyPath);
-  return {UniqueKernelHandle(info.hProcess), UniqueKernelHandle(info.hThread)};
-}
 
 // Paint and sent messages only: the dialog stays drawn, but no click or key
 // reaches it while Tidy runs.
@@ -102,15 +67,17 @@ void RunTidy(const std::string& tidyPath, const std::string& configFile, int sho
   TempFile messageFile("Error");
   TempFile stderrFile("Std");
   const std::string commandLine = BuildTidyCommandLine(tidyPath, configFile, messageFile.name(), document.name());
-  StartedProcess tidy = StartTidy(tidyPath, commandLine, showCommand, stderrFile.name());
-  if (!WaitForTidy(tidy.process.get(), askStop)) {
-    ::TerminateProcess(tidy.process.get(), 1);
+  // Tidy writes its document and messages to files; standard error goes to
+  // a file of its own for the messages page.
+  UniqueKernelHandle tidy = StartConsoleProgram(tidyPath, commandLine, showCommand, "", stderrFile.name());
+  if (!WaitForTidy(tidy.get(), askStop)) {
+    ::TerminateProcess(tidy.get(), 1);
     // Its files can only be deleted once it has really gone.
-    ::WaitForSingleObject(tidy.process.get(), 10000);
+    ::WaitForSingleObject(tidy.get(), 10000);
     throw Error(Utf8ToAnsi(StoppedTidyText()));
   }
   DWORD exitCode = 0;
-  if (!::GetExitCodeProcess(tidy.process.get(), &exitCode)) RaiseLastSystemError();
+  if (!::GetExitCodeProcess(tidy.get(), &exitCode)) RaiseLastSystemError();
   tidy = {};
   // What Tidy said comes first: it may explain why its document is not
   // offered (half-written after an abnormal end, or unfit for the host).

@@ -2,12 +2,12 @@
 
 #include <map>
 #include <utility>
-#include <vector>
 
 #include "core/runner/command_line.h"
 #include "core/runner/tidy_exit.h"
 #include "win32/common/ansi_files.h"
 #include "win32/common/unique_handle.h"
+#include "win32/runner/console_program.h"
 #include "win32/runner/temp_file.h"
 
 namespace markwash::win32 {
@@ -49,12 +49,6 @@ bool IdentityOf(const std::string& path, FileIdentity& identity) {
   return true;
 }
 
-UniqueKernelHandle OpenInheritable(const char* name, DWORD access, DWORD disposition) {
-  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  return UniqueKernelHandle(::CreateFileA(name, access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, disposition,
-                                          FILE_ATTRIBUTE_NORMAL, nullptr));
-}
-
 // Waits for the process until the limit counted from its start, keeping the
 // dialog painted.
 bool EndsInTime(HANDLE process, DWORD started) {
@@ -74,29 +68,13 @@ bool EndsInTime(HANDLE process, DWORD started) {
 }  // namespace
 
 // "-v" started for one file, answering into a temporary file. Raises when
-// there is no temporary folder; a Tidy that cannot be started leaves no process.
+// there is no temporary folder or the Tidy cannot be started.
 struct TidyVersionProbe::Pending {
   Pending(std::string tidyPath, FileIdentity fileIdentity)
-      : path(std::move(tidyPath)), identity(fileIdentity), answer("Ver") {
-    UniqueKernelHandle nul = OpenInheritable("NUL", GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING);
-    UniqueKernelHandle out = OpenInheritable(answer.name().c_str(), GENERIC_WRITE, CREATE_ALWAYS);
-    if (!nul || !out) return;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
-    startup.wShowWindow = SW_HIDE;
-    startup.hStdInput = nul.get();
-    startup.hStdOutput = out.get();
-    startup.hStdError = out.get();
-    const std::string commandLine = BuildTidyVersionCommandLine(path);
-    std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
-    mutableLine.push_back('\0');
-    PROCESS_INFORMATION info{};
-    if (!::CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info))
-      return;
-    process.reset(info.hProcess);
-    ::CloseHandle(info.hThread);
-  }
+      : path(std::move(tidyPath)),
+        identity(fileIdentity),
+        answer("Ver"),
+        process(StartConsoleProgram(path, BuildTidyVersionCommandLine(path), SW_HIDE, answer.name(), answer.name())) {}
 
   // A Tidy still answering is stopped.
   ~Pending() {
@@ -111,7 +89,7 @@ struct TidyVersionProbe::Pending {
 
   // Waits for what is left of the limit.
   TidyVersion Answer() const {
-    if (!process || !EndsInTime(process.get(), started)) return {};
+    if (!EndsInTime(process.get(), started)) return {};
     DWORD exitCode = 0;
     if (!::GetExitCodeProcess(process.get(), &exitCode) || !IsNormalTidyExit(exitCode)) return {};
     return ParseTidyVersion(ReadWholeFile(answer.name()));
@@ -121,7 +99,7 @@ struct TidyVersionProbe::Pending {
   const FileIdentity identity;
   const DWORD started = ::GetTickCount();
   const TempFile answer;  // made before the process, so deleted after it has gone
-  UniqueKernelHandle process;
+  const UniqueKernelHandle process;
 };
 
 TidyVersionProbe::TidyVersionProbe() = default;
@@ -138,8 +116,8 @@ void TidyVersionProbe::Start(const std::string& tidyPath) {
   try {
     pending_ = std::make_unique<Pending>(tidyPath, identity);
   } catch (...) {
-    // No temporary folder: the run will say what is wrong; until then the
-    // Tidy stays unknown.
+    // No temporary folder, or a Tidy that cannot be started: the run will say
+    // what is wrong; until then the Tidy stays unknown.
   }
 }
 
